@@ -1,0 +1,37 @@
+#!/usr/bin/env bash
+# Starts a private MariaDB on 127.0.0.1 for tests or the demo.
+#   scripts/testdb-start.sh DATADIR PORT
+# Creates the data folder on first use, starts the server, waits until it answers, and
+# creates the login 'monitor'/'monitor-pw' with the databases 'sensors' and 'sensors_odbc'.
+set -euo pipefail
+datadir=$(realpath -m "${1:?data folder}")
+port=${2:?port}
+
+if [ ! -d "$datadir/mysql" ]; then
+    mkdir -p "$datadir"
+    mariadb-install-db --no-defaults --user=root --datadir="$datadir" \
+        --auth-root-authentication-method=socket --skip-test-db >"$datadir.install.log" 2>&1
+fi
+
+if [ -f "$datadir/pid" ] && kill -0 "$(cat "$datadir/pid")" 2>/dev/null; then
+    echo "MariaDB already running on port $port (pid $(cat "$datadir/pid"))"
+    exit 0
+fi
+
+mariadbd --no-defaults --user=root --datadir="$datadir" --socket="$datadir/s.sock" \
+    --pid-file="$datadir/pid" --port="$port" --bind-address=127.0.0.1 --skip-name-resolve \
+    --log-error="$datadir/error.log" >/dev/null 2>&1 &
+
+for _ in $(seq 1 100); do
+    if mariadb --no-defaults -S "$datadir/s.sock" -u root -e 'select 1' >/dev/null 2>&1; then
+        break
+    fi
+    sleep 0.1
+done
+mariadb --no-defaults -S "$datadir/s.sock" -u root <<'SQL'
+CREATE DATABASE IF NOT EXISTS sensors;
+CREATE DATABASE IF NOT EXISTS sensors_odbc;
+CREATE USER IF NOT EXISTS 'monitor'@'127.0.0.1' IDENTIFIED BY 'monitor-pw';
+GRANT ALL ON *.* TO 'monitor'@'127.0.0.1';
+SQL
+echo "MariaDB running on 127.0.0.1:$port (pid $(cat "$datadir/pid"))"

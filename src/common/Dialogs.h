@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QString>
+
+class QPrinter;
+class QWidget;
+
+namespace kelvra {
+
+enum class DialogKind { Information, Warning, Error, Plain, Confirmation };
+enum class DialogButtons { Ok, OkCancel };
+enum class DialogAnswer { Ok, Cancel };
+
+// Every message box and the printer dialog go through here, so that tests can record
+// the boxes and answer them.
+class Dialogs
+{
+public:
+    virtual ~Dialogs() = default;
+
+    virtual DialogAnswer show(QWidget* parent, DialogKind kind, const QString& text,
+                              DialogButtons buttons) = 0;
+    // Lets the user choose and set up a printer; false when cancelled.
+    virtual bool setUpPrinter(QWidget* parent, QPrinter& printer) = 0;
+
+    void information(QWidget* parent, const QString& text);
+    void warning(QWidget* parent, const QString& text);
+    void error(QWidget* parent, const QString& text);
+    void plain(QWidget* parent, const QString& text);
+    // A box with OK and Cancel in the given style; true for OK.
+    bool askOkCancel(QWidget* parent, DialogKind kind, const QString& text);
+};
+
+} // namespace kelvra

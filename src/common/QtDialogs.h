@@ -1,0 +1,16 @@
+#pragma once
+
+#include "common/Dialogs.h"
+
+namespace kelvra {
+
+// The production dialogs: QMessageBox and QPrintDialog.
+class QtDialogs final : public Dialogs
+{
+public:
+    DialogAnswer show(QWidget* parent, DialogKind kind, const QString& text,
+                      DialogButtons buttons) override;
+    bool setUpPrinter(QWidget* parent, QPrinter& printer) override;
+};
+
+} // namespace kelvra

@@ -1,0 +1,31 @@
+#include "support/RecordingDialogs.h"
+
+#include <QPrinter>
+
+namespace kelvra::test {
+
+DialogAnswer RecordingDialogs::show(QWidget*, DialogKind kind, const QString& text,
+                                    DialogButtons buttons)
+{
+    m_boxes.append({kind, text, buttons});
+    return m_answers.isEmpty() ? DialogAnswer::Ok : m_answers.dequeue();
+}
+
+bool RecordingDialogs::setUpPrinter(QWidget*, QPrinter& printer)
+{
+    if (m_cancelPrinter)
+        return false;
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(m_pdfPath);
+    return true;
+}
+
+QStringList RecordingDialogs::texts() const
+{
+    QStringList result;
+    for (const Box& box : m_boxes)
+        result.append(box.text);
+    return result;
+}
+
+} // namespace kelvra::test

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "common/Dialogs.h"
+
+#include <QList>
+#include <QQueue>
+#include <QString>
+
+namespace kelvra::test {
+
+// Records every box instead of showing it, and answers from a script (OK when the
+// script is empty). The printer it hands back writes a PDF file.
+class RecordingDialogs final : public Dialogs
+{
+public:
+    struct Box
+    {
+        DialogKind kind;
+        QString text;
+        DialogButtons buttons;
+    };
+
+    DialogAnswer show(QWidget* parent, DialogKind kind, const QString& text,
+                      DialogButtons buttons) override;
+    bool setUpPrinter(QWidget* parent, QPrinter& printer) override;
+
+    void answerNext(DialogAnswer answer) { m_answers.enqueue(answer); }
+    void setPdfPath(const QString& path) { m_pdfPath = path; }
+    void cancelPrinterDialog(bool cancel) { m_cancelPrinter = cancel; }
+
+    const QList<Box>& boxes() const { return m_boxes; }
+    QStringList texts() const;
+    void clear() { m_boxes.clear(); }
+
+private:
+    QList<Box> m_boxes;
+    QQueue<DialogAnswer> m_answers;
+    QString m_pdfPath;
+    bool m_cancelPrinter = false;
+};
+
+} // namespace kelvra::test

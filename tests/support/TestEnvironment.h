@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QSqlDatabase>
+#include <QString>
+
+namespace kelvra::test {
+
+// Where the MariaDB of the test run listens, and its login.
+struct TestServer
+{
+    QString host;
+    int port = 0;
+    QString user = QStringLiteral("monitor");
+    QString password = QStringLiteral("monitor-pw");
+
+    static TestServer fromEnvironment();
+    // "host:port", as an address field of the connection settings holds it.
+    QString address() const;
+};
+
+// Creates (or empties) a database of that name on the test server; returns false and
+// sets the test's failure when the server cannot be reached.
+bool recreateDatabase(const TestServer& server, const QString& name);
+
+// A direct QMYSQL connection to that database, for arranging and checking rows.
+QSqlDatabase directConnection(const TestServer& server, const QString& database,
+                              const QString& connectionName);
+
+// Runs every statement of a file of ';'-ended statements; false on the first failure.
+bool runSqlFile(QSqlDatabase& db, const QString& path, QString* error = nullptr);
+
+// The source folder, for reading files such as the schema.
+QString sourceDir();
+
+} // namespace kelvra::test
