@@ -1,0 +1,143 @@
+#include "data/ConnectionString.h"
+
+#include <QList>
+#include <QStringList>
+
+namespace kelvra {
+
+QString buildOleDbConnectionString(const ServerSettings& s)
+{
+    if (!s.customConnect.isEmpty())
+        return s.customConnect;
+    const QString common = QStringLiteral("Provider = ") + s.provider + QLatin1Char(';') +
+                           QStringLiteral("Persist Security Info = ") + s.persistSecurityInfo +
+                           QLatin1Char(';') + QStringLiteral("Initial Catalog = ") + s.database +
+                           QLatin1Char(';') + QStringLiteral("User ID = ") + s.user +
+                           QLatin1Char(';') + QStringLiteral("Password = ") + s.password +
+                           QLatin1Char(';');
+    if (s.type == QLatin1String("SQL 2000") || s.type == QLatin1String("SQL"))
+        return common + QStringLiteral("Data Source = ") + s.address;
+    if (s.type == QLatin1String("SQL 2005"))
+        return common + QStringLiteral("Network Address = ") + s.address + QLatin1Char(';') +
+               QStringLiteral("MARS Connection = ") + s.marsConnection + QLatin1Char(';') +
+               QStringLiteral("Integrated Security = ") + s.integratedSecurity;
+    return {};
+}
+
+HostAndPort splitAddress(const QString& address, int defaultPort)
+{
+    QString text = address.trimmed();
+    if (text.startsWith(QLatin1String("tcp:"), Qt::CaseInsensitive))
+        text = text.mid(4);
+    for (QChar separator : {QLatin1Char(','), QLatin1Char(':')}) {
+        const qsizetype at = text.lastIndexOf(separator);
+        if (at > 0) {
+            bool ok = false;
+            const int port = text.mid(at + 1).trimmed().toInt(&ok);
+            if (ok && port > 0 && port < 65536)
+                return {text.left(at).trimmed(), port};
+        }
+    }
+    return {text, defaultPort};
+}
+
+namespace {
+
+struct Pair
+{
+    QString key;
+    QString value;
+};
+
+QList<Pair> parsePairs(const QString& text)
+{
+    QList<Pair> pairs;
+    for (const QString& part : text.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
+        const qsizetype eq = part.indexOf(QLatin1Char('='));
+        if (eq < 0)
+            continue;
+        QString value = part.mid(eq + 1).trimmed();
+        if (value.size() >= 2 && (value.front() == QLatin1Char('"') || value.front() == QLatin1Char('\'')) &&
+            value.back() == value.front())
+            value = value.mid(1, value.size() - 2);
+        pairs.append({part.left(eq).trimmed(), value});
+    }
+    return pairs;
+}
+
+QString valueOf(const QList<Pair>& pairs, std::initializer_list<const char*> keys)
+{
+    for (const Pair& pair : pairs)
+        for (const char* key : keys)
+            if (pair.key.compare(QLatin1String(key), Qt::CaseInsensitive) == 0)
+                return pair.value;
+    return {};
+}
+
+bool hasKey(const QList<Pair>& pairs, const char* key)
+{
+    for (const Pair& pair : pairs)
+        if (pair.key.compare(QLatin1String(key), Qt::CaseInsensitive) == 0)
+            return true;
+    return false;
+}
+
+// ODBC values holding ; { } or = must be put between braces, a closing brace doubled.
+QString odbcValue(const QString& value)
+{
+    if (!value.contains(QLatin1Char(';')) && !value.contains(QLatin1Char('{')) &&
+        !value.contains(QLatin1Char('}')) && !value.contains(QLatin1Char('=')))
+        return value;
+    QString escaped = value;
+    escaped.replace(QLatin1String("}"), QLatin1String("}}"));
+    return QLatin1Char('{') + escaped + QLatin1Char('}');
+}
+
+bool isSqlServerProvider(const QString& provider)
+{
+    return provider.isEmpty() || provider.startsWith(QLatin1String("SQLOLEDB"), Qt::CaseInsensitive) ||
+           provider.startsWith(QLatin1String("SQLNCLI"), Qt::CaseInsensitive) ||
+           provider.startsWith(QLatin1String("MSOLEDBSQL"), Qt::CaseInsensitive);
+}
+
+bool isMariaDbDriver(const QString& driver)
+{
+    return driver.contains(QLatin1String("MariaDB"), Qt::CaseInsensitive) ||
+           driver.contains(QLatin1String("MySQL"), Qt::CaseInsensitive);
+}
+
+} // namespace
+
+QString oleDbToOdbc(const QString& oleDb)
+{
+    const QList<Pair> pairs = parsePairs(oleDb);
+    if (hasKey(pairs, "Driver") || hasKey(pairs, "DSN"))
+        return oleDb;
+
+    const QString provider = valueOf(pairs, {"Provider"});
+    const QString driver = isSqlServerProvider(provider) ? QStringLiteral("FreeTDS") : provider;
+
+    QStringList parts;
+    parts << QStringLiteral("Driver={") + driver + QLatin1Char('}');
+    const QString address = valueOf(pairs, {"Data Source", "Network Address", "Server", "Address"});
+    if (!address.isEmpty()) {
+        const HostAndPort hostPort = splitAddress(address, 0);
+        parts << QStringLiteral("SERVER=") + odbcValue(hostPort.host);
+        if (hostPort.port > 0)
+            parts << QStringLiteral("PORT=") + QString::number(hostPort.port);
+    }
+    const QString database = valueOf(pairs, {"Initial Catalog", "Database"});
+    if (!database.isEmpty())
+        parts << QStringLiteral("DATABASE=") + odbcValue(database);
+    parts << QStringLiteral("UID=") + odbcValue(valueOf(pairs, {"User ID", "UID", "User"}));
+    parts << QStringLiteral("PWD=") + odbcValue(valueOf(pairs, {"Password", "PWD"}));
+    if (isMariaDbDriver(driver)) {
+        // Without read and write time-outs a silent server holds a statement forever;
+        // option 2 counts matched rather than changed rows, as the other drivers do.
+        parts << QStringLiteral("READ_TIMEOUT=30") << QStringLiteral("WRITE_TIMEOUT=30")
+              << QStringLiteral("OPTION=2");
+    }
+    return parts.join(QLatin1Char(';'));
+}
+
+} // namespace kelvra

@@ -1,0 +1,61 @@
+#pragma once
+
+#include "data/SqlOutcome.h"
+#include "data/TableKeys.h"
+
+#include <QSqlDatabase>
+#include <QString>
+
+namespace kelvra {
+
+// What a connection is opened with. For QODBC the database name is the whole ODBC
+// connection string; for QSQLITE it is the file.
+struct LinkSettings
+{
+    QString driver;
+    QString host;
+    int port = 0;
+    QString databaseName;
+    QString user;
+    QString password;
+    QString connectOptions;
+};
+
+// One named database connection and when it is open: kept open from the first statement
+// on, or opened and closed around every statement.
+class DbLink
+{
+public:
+    enum class Lifetime { KeptOpen, PerStatement };
+
+    DbLink(QString connectionName, Lifetime lifetime, TableKeys keys);
+    ~DbLink();
+    DbLink(const DbLink&) = delete;
+    DbLink& operator=(const DbLink&) = delete;
+
+    void setSettings(const LinkSettings& settings);
+    const LinkSettings& settings() const { return m_settings; }
+    bool isConfigured() const { return !m_settings.driver.isEmpty(); }
+    Lifetime lifetime() const { return m_lifetime; }
+    const TableKeys& tableKeys() const { return m_keys; }
+
+    // Opens the connection when it is not open.
+    SqlOutcome acquire();
+    // The end of a statement: closes a per-statement connection.
+    void release();
+    // After a failed statement a kept connection is closed too, so that the next statement
+    // connects again instead of reusing a broken link.
+    void releaseAfterFailure();
+    void close();
+    bool isOpen() const;
+
+    QSqlDatabase database() const;
+
+private:
+    QString m_name;
+    Lifetime m_lifetime;
+    TableKeys m_keys;
+    LinkSettings m_settings;
+};
+
+} // namespace kelvra

@@ -1,0 +1,49 @@
+#include "data/StatementRunner.h"
+
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QSqlRecord>
+
+namespace kelvra {
+
+SqlOutcome runStatement(QSqlDatabase& db, const SqlStatement& statement, FetchedRows* result)
+{
+    QSqlQuery query(db);
+    query.setForwardOnly(true);
+    const QVariantList values = statement.values();
+    bool ok = false;
+    if (values.isEmpty()) {
+        ok = query.exec(statement.placeholderText());
+    } else {
+        ok = query.prepare(statement.placeholderText());
+        if (ok) {
+            for (const QVariant& value : values)
+                query.addBindValue(value);
+            ok = query.exec();
+        }
+    }
+    if (!ok)
+        return SqlOutcome::failure(query.lastError().text());
+
+    FetchedRows fetched;
+    fetched.rowsAffected = query.numRowsAffected();
+    if (query.isSelect()) {
+        const QSqlRecord record = query.record();
+        for (int i = 0; i < record.count(); ++i)
+            fetched.columns.append(record.fieldName(i));
+        while (query.next()) {
+            QVariantList row;
+            row.reserve(record.count());
+            for (int i = 0; i < record.count(); ++i)
+                row.append(query.value(i));
+            fetched.rows.append(std::move(row));
+        }
+        if (query.lastError().isValid())
+            return SqlOutcome::failure(query.lastError().text());
+    }
+    if (result)
+        *result = std::move(fetched);
+    return SqlOutcome::success();
+}
+
+} // namespace kelvra

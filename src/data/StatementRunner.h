@@ -1,0 +1,23 @@
+#pragma once
+
+#include "data/SqlOutcome.h"
+#include "data/SqlStatement.h"
+
+#include <QSqlDatabase>
+#include <QStringList>
+#include <QVariantList>
+
+namespace kelvra {
+
+// A result fetched whole: its column names and rows.
+struct FetchedRows
+{
+    QStringList columns;
+    QList<QVariantList> rows;
+    int rowsAffected = -1;
+};
+
+// Runs one statement on an open connection with its values bound, and fetches every row.
+SqlOutcome runStatement(QSqlDatabase& db, const SqlStatement& statement, FetchedRows* result);
+
+} // namespace kelvra

@@ -1,0 +1,104 @@
+#include "data/Tdf.h"
+
+#include "data/DataAccess.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <atomic>
+
+namespace kelvra {
+
+namespace {
+
+QString uniqueConnectionName(const char* role)
+{
+    static std::atomic<int> counter{0};
+    return QStringLiteral("%1-%2").arg(QLatin1String(role)).arg(++counter);
+}
+
+} // namespace
+
+Tdf::Tdf(QString databasePath)
+    : ADOConnection1(uniqueConnectionName("df"), DbLink::Lifetime::KeptOpen, TableKeys::localTables()),
+      m_path(std::move(databasePath))
+{
+    ADOConnection1.setSettings(LinkSettings{QStringLiteral("QSQLITE"), {}, 0, m_path, {}, {},
+                                            QStringLiteral("QSQLITE_BUSY_TIMEOUT=5000")});
+    // A local database that cannot be opened is reported at sign-on.
+    (void)openLocalDatabase();
+}
+
+SqlOutcome Tdf::prepareFile()
+{
+    const QFileInfo info(m_path);
+    QDir folder = info.absoluteDir();
+    if (!folder.exists()) {
+        if (!folder.mkpath(QStringLiteral(".")))
+            return SqlOutcome::failure(QStringLiteral("Cannot create folder ") + folder.path());
+        QFile::setPermissions(folder.path(),
+                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+    const QFile::Permissions ownerOnly = QFile::ReadOwner | QFile::WriteOwner;
+    if (!info.exists()) {
+        QFile file(m_path);
+        if (!file.open(QIODevice::WriteOnly, ownerOnly))
+            return SqlOutcome::failure(file.errorString());
+    } else if (info.isDir()) {
+        return SqlOutcome::failure(m_path + QStringLiteral(" is a folder"));
+    }
+    // The file holds the server password: nobody but its owner may read it.
+    QFile::setPermissions(m_path, ownerOnly);
+    return SqlOutcome::success();
+}
+
+SqlOutcome Tdf::openLocalDatabase()
+{
+    if (ADOConnection1.isOpen())
+        return SqlOutcome::success();
+    SqlOutcome outcome = prepareFile();
+    if (!outcome)
+        return outcome;
+    outcome = ADOConnection1.acquire();
+    if (!outcome)
+        return outcome;
+    outcome = createTableIfMissing(QStringLiteral("USERS"), localUsersColumns());
+    if (!outcome)
+        return outcome;
+    return createTableIfMissing(QStringLiteral("REGISTRATION"), registrationColumns());
+}
+
+SqlOutcome Tdf::createTableIfMissing(const QString& table, const QList<LocalColumn>& columns)
+{
+    if (OpenSql(AdoQuery, SqlStatement(QStringLiteral("Select * from ") + table))) {
+        CloseSql(AdoQuery);
+        return addMissingColumns(table, columns);
+    }
+    CloseSql(AdoQuery);
+    return ExecSql(ADOCommand, createTableStatement(table, columns));
+}
+
+SqlOutcome Tdf::addMissingColumns(const QString& table, const QList<LocalColumn>& columns)
+{
+    SqlOutcome outcome = OpenSql(AdoQuery, SqlStatement(QStringLiteral("Select * from ") + table));
+    if (!outcome) {
+        CloseSql(AdoQuery);
+        return outcome;
+    }
+    QList<LocalColumn> missing;
+    for (const LocalColumn& column : columns)
+        if (!AdoQuery.hasField(column.name))
+            missing.append(column);
+    CloseSql(AdoQuery);
+    for (const LocalColumn& column : missing) {
+        outcome = ExecSql(ADOCommand, SqlStatement(QStringLiteral("ALTER TABLE ") + table +
+                                                   QStringLiteral(" ADD COLUMN ") + column.name +
+                                                   QLatin1Char(' ') + column.addDefinition));
+        if (!outcome)
+            return outcome;
+    }
+    return SqlOutcome::success();
+}
+
+} // namespace kelvra

@@ -1,0 +1,146 @@
+#include "data/Tds.h"
+
+#include "data/DataAccess.h"
+#include "data/LocalSchema.h"
+
+#include <atomic>
+
+namespace kelvra {
+
+namespace {
+
+QString uniqueConnectionName(const char* role)
+{
+    static std::atomic<int> counter{0};
+    return QStringLiteral("%1-%2").arg(QLatin1String(role)).arg(++counter);
+}
+
+QString text(const Dataset& dataset, const char* column)
+{
+    return ReadField(dataset, QLatin1String(column)).asText();
+}
+
+} // namespace
+
+Tds::Tds(Tdf& df, ErrorReporter reportError)
+    : ADOConnection1(uniqueConnectionName("ds-ado"), DbLink::Lifetime::KeptOpen,
+                     TableKeys::serverTables()),
+      MyConnection1(uniqueConnectionName("ds-my"), DbLink::Lifetime::PerStatement,
+                    TableKeys::serverTables()),
+      m_df(df), m_reportError(std::move(reportError))
+{
+    PrepareServerConnection();
+}
+
+bool Tds::IsAdoType() const
+{
+    return DbType == QLatin1String("SQL 2000") || DbType == QLatin1String("SQL 2005");
+}
+
+bool Tds::IsMySqlType() const
+{
+    return DbType == QLatin1String("mySQL");
+}
+
+QString Tds::odbcConnectionString() const
+{
+    return m_adoConnectionString.isEmpty() ? QString() : oleDbToOdbc(m_adoConnectionString);
+}
+
+void Tds::PrepareServerConnection()
+{
+    ServerSettings settings;
+    if (readSettings(&settings) == Prepared::Stopped)
+        return;
+    if (settings.provider.isEmpty())
+        settings.provider = QStringLiteral("SQLOLEDB.1");
+    setUpConnections(settings);
+    readInstalledCompany();
+}
+
+Tds::Prepared Tds::readSettings(ServerSettings* settings)
+{
+    const SqlStatement selectServer(QStringLiteral(" Select * from SERVER"));
+
+    // An empty settings table is made anew.
+    if (OpenSql(m_df.AdoView, selectServer) && AtEnd(m_df.AdoView)) {
+        CloseSql(m_df.AdoView);
+        if (!ExecSql(m_df.ADOCommand, SqlStatement(QStringLiteral("DROP table SERVER"))))
+            m_df.ADOConnection1.close();
+        m_df.ADOConnection1.close();
+    }
+    CloseSql(m_df.AdoView);
+
+    if (!ExecSql(m_df.ADOCommand, selectServer)) {
+        const SqlOutcome created = ExecSql(
+            m_df.ADOCommand,
+            SqlStatement(createTableStatement(QStringLiteral("SERVER"), serverSettingsColumns())));
+        if (!created) {
+            m_reportError(QStringLiteral("Error #98: ") + created.error());
+            return Prepared::Stopped;
+        }
+    }
+    // A table of an older layout keeps its settings: the missing columns are added.
+    (void)m_df.addMissingColumns(QStringLiteral("SERVER"), serverSettingsColumns());
+    m_df.ADOConnection1.close();
+
+    if (!OpenSql(m_df.AdoView, SqlStatement(QStringLiteral("Select * from Server")))) {
+        CloseSql(m_df.AdoView);
+        return Prepared::Stopped;
+    }
+    if (!AtEnd(m_df.AdoView)) {
+        const Dataset& row = m_df.AdoView;
+        DbType = text(row, "TYPE");
+        settings->type = DbType;
+        if (DbType == QLatin1String("SQL 2000") || DbType == QLatin1String("SQL 2005") ||
+            DbType == QLatin1String("SQL") || DbType == QLatin1String("mySQL")) {
+            settings->user = text(row, "USERNAME");
+            settings->password = text(row, "PASS");
+            settings->address = text(row, "ADDRESS");
+            settings->database = text(row, "DBNAME");
+        }
+        if (DbType == QLatin1String("SQL 2000") || DbType == QLatin1String("SQL 2005") ||
+            DbType == QLatin1String("SQL")) {
+            settings->provider = text(row, "sqlProvider");
+            settings->dataTypeCompatibility = text(row, "sqlDataType");
+            settings->integratedSecurity = text(row, "sqlSecurity");
+            settings->persistSecurityInfo = text(row, "persistinfo");
+            settings->marsConnection = text(row, "marsconn");
+            settings->customConnect = text(row, "userconnect");
+        }
+    }
+    CloseSql(m_df.AdoView);
+    m_df.ADOConnection1.close();
+    return Prepared::Done;
+}
+
+void Tds::setUpConnections(const ServerSettings& settings)
+{
+    m_adoConnectionString = buildOleDbConnectionString(settings);
+    if (!m_adoConnectionString.isEmpty()) {
+        ADOConnection1.setSettings(LinkSettings{
+            QStringLiteral("QODBC"), {}, 0, oleDbToOdbc(m_adoConnectionString), {}, {},
+            QStringLiteral("SQL_ATTR_LOGIN_TIMEOUT=%1;SQL_ATTR_CONNECTION_TIMEOUT=%2")
+                .arg(odbcLoginTimeoutSeconds)
+                .arg(odbcQueryTimeoutSeconds)});
+    }
+    if (settings.type == QLatin1String("mySQL")) {
+        const HostAndPort server = splitAddress(settings.address, mySqlPort);
+        MyConnection1.setSettings(LinkSettings{
+            QStringLiteral("QMYSQL"), server.host, server.port, settings.database, settings.user,
+            settings.password,
+            QStringLiteral("MYSQL_OPT_CONNECT_TIMEOUT=%1;MYSQL_OPT_READ_TIMEOUT=%1;"
+                           "MYSQL_OPT_WRITE_TIMEOUT=%1;CLIENT_FOUND_ROWS")
+                .arg(mySqlTimeoutSeconds)});
+    }
+}
+
+void Tds::readInstalledCompany()
+{
+    if (OpenSql(m_df.AdoView, SqlStatement(QStringLiteral("Select * from Registration"))) &&
+        !AtEnd(m_df.AdoView))
+        InstalledCompanyName = text(m_df.AdoView, "REG_NAME");
+    CloseSql(m_df.AdoView);
+}
+
+} // namespace kelvra
