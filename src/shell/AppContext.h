@@ -1,0 +1,27 @@
+#pragma once
+
+#include "common/Clock.h"
+#include "common/DesktopShell.h"
+#include "common/Dialogs.h"
+#include "common/Pause.h"
+#include "common/ScreenMetrics.h"
+#include "data/Tdf.h"
+#include "data/Tds.h"
+#include "shell/Session.h"
+
+namespace kelvra {
+
+// Everything a screen needs from the rest of the program.
+struct AppContext
+{
+    Dialogs& dialogs;
+    Clock& clock;
+    Pause& pause;
+    ScreenMetrics& screen;
+    DesktopShell& desktop;
+    Tdf& df;
+    Tds& ds;
+    Session& session;
+};
+
+} // namespace kelvra
