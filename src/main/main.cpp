@@ -1,0 +1,54 @@
+#include "common/Clock.h"
+#include "common/DesktopShell.h"
+#include "common/HintPause.h"
+#include "common/Pause.h"
+#include "common/QtDialogs.h"
+#include "common/ScreenMetrics.h"
+#include "data/Tdf.h"
+#include "data/Tds.h"
+#include "main/SingleInstance.h"
+#include "shell/AppContext.h"
+#include "shell/Session.h"
+#include "shell/TSPmenu_form.h"
+
+#include <QApplication>
+
+int main(int argc, char* argv[])
+{
+    // Taken before QApplication, which removes the options it knows from argv.
+    QStringList parameters;
+    for (int i = 1; i < argc; ++i)
+        parameters.append(QString::fromLocal8Bit(argv[i]));
+
+    // Needed for the platform name and the sockets; nothing is shown before the check decides.
+    QApplication app(argc, argv);
+    kelvra::StartupCheck startup(kelvra::InstanceNames::forSession(QApplication::platformName()));
+    if (startup.run(parameters) == kelvra::StartupDecision::End)
+        return 0;
+
+    const QString title = QStringLiteral("Veltrin® SP");
+    QApplication::setApplicationName(title);
+    QApplication::setApplicationDisplayName(title);
+
+    kelvra::QtDialogs dialogs;
+    kelvra::SystemClock clock;
+    kelvra::SleepPause pause;
+    kelvra::PrimaryScreenMetrics screen;
+    kelvra::SystemDesktopShell desktop;
+    kelvra::Tdf df;
+    kelvra::Tds ds(df, [&dialogs](const QString& text) { dialogs.error(nullptr, text); });
+    kelvra::Session session;
+    kelvra::AppContext context{dialogs, clock, pause, screen, desktop, df, ds, session};
+
+    TSPmenu_form form(context);
+    kelvra::InstanceServer* server = startup.server();
+    if (server)
+        server->setHandler(&form);
+    kelvra::setHintHidePause(app, 30000);
+    form.show();
+    const int result = app.exec();
+    // The form goes before the server does.
+    if (server)
+        server->setHandler(nullptr);
+    return result;
+}
