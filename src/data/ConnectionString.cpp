@@ -100,6 +100,15 @@ bool isSqlServerProvider(const QString& provider)
            provider.startsWith(QLatin1String("MSOLEDBSQL"), Qt::CaseInsensitive);
 }
 
+QString tdsVersionOf(const QString& provider)
+{
+    if (provider.startsWith(QLatin1String("MSOLEDBSQL"), Qt::CaseInsensitive))
+        return QStringLiteral("7.4");
+    if (provider.startsWith(QLatin1String("SQLNCLI"), Qt::CaseInsensitive))
+        return QStringLiteral("7.2");
+    return QStringLiteral("7.1");
+}
+
 bool isMariaDbDriver(const QString& driver)
 {
     return driver.contains(QLatin1String("MariaDB"), Qt::CaseInsensitive) ||
@@ -107,6 +116,12 @@ bool isMariaDbDriver(const QString& driver)
 }
 
 } // namespace
+
+LiteralStyle odbcLiteralStyle(const QString& odbc)
+{
+    return isMariaDbDriver(valueOf(parsePairs(odbc), {"Driver"})) ? LiteralStyle::MySql
+                                                                   : LiteralStyle::TransactSql;
+}
 
 QString oleDbToOdbc(const QString& oleDb)
 {
@@ -131,11 +146,17 @@ QString oleDbToOdbc(const QString& oleDb)
         parts << QStringLiteral("DATABASE=") + odbcValue(database);
     parts << QStringLiteral("UID=") + odbcValue(valueOf(pairs, {"User ID", "UID", "User"}));
     parts << QStringLiteral("PWD=") + odbcValue(valueOf(pairs, {"Password", "PWD"}));
+    if (driver == QLatin1String("FreeTDS")) {
+        // Left to guess the protocol version, FreeTDS waits on a silent server forever,
+        // whatever the login time-out says; each provider speaks a known version.
+        parts << QStringLiteral("TDS_Version=") + tdsVersionOf(provider);
+    }
     if (isMariaDbDriver(driver)) {
-        // Without read and write time-outs a silent server holds a statement forever;
-        // option 2 counts matched rather than changed rows, as the other drivers do.
-        parts << QStringLiteral("READ_TIMEOUT=30") << QStringLiteral("WRITE_TIMEOUT=30")
-              << QStringLiteral("OPTION=2");
+        // This driver ignores the ODBC login time-out, and without read and write time-outs a
+        // silent server holds a statement forever. Option 2 counts matched rather than
+        // changed rows, as the other drivers do.
+        parts << QStringLiteral("CONN_TIMEOUT=10") << QStringLiteral("READ_TIMEOUT=30")
+              << QStringLiteral("WRITE_TIMEOUT=30") << QStringLiteral("OPTION=2");
     }
     return parts.join(QLatin1Char(';'));
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "data/SqlStatement.h"
+
 #include <QString>
 
 namespace kelvra {
@@ -31,6 +33,11 @@ QString buildOleDbConnectionString(const ServerSettings& settings);
 // the FreeTDS driver, any other provider text is taken as the name of an ODBC driver.
 // A string that already names a Driver or DSN is used as it is.
 QString oleDbToOdbc(const QString& oleDb);
+
+// How the server behind an ODBC connection string reads quoted texts. The ODBC driver of
+// this Qt version binds every text with a NUL at its end, so ODBC statements carry their
+// values as escaped literals instead.
+LiteralStyle odbcLiteralStyle(const QString& odbc);
 
 // "host,port" and "host:port" carry their port; otherwise the default port applies.
 struct HostAndPort

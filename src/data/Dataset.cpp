@@ -13,7 +13,7 @@ SqlOutcome Dataset::open(const SqlStatement& statement)
         return connected;
     FetchedRows fetched;
     QSqlDatabase db = m_link.database();
-    const SqlOutcome outcome = runStatement(db, statement, &fetched);
+    const SqlOutcome outcome = runStatement(db, statement, &fetched, m_link.settings().literalStyle);
     if (!outcome) {
         m_link.releaseAfterFailure();
         return outcome;
@@ -94,7 +94,7 @@ SqlOutcome Dataset::execute(const SqlStatement& statement, FetchedRows* result)
     if (!connected)
         return connected;
     QSqlDatabase db = m_link.database();
-    return runStatement(db, statement, result);
+    return runStatement(db, statement, result, m_link.settings().literalStyle);
 }
 
 SqlOutcome Dataset::post()
@@ -198,7 +198,7 @@ SqlOutcome SqlCommand::exec(const SqlStatement& statement)
     if (!connected)
         return connected;
     QSqlDatabase db = m_link.database();
-    const SqlOutcome outcome = runStatement(db, statement, nullptr);
+    const SqlOutcome outcome = runStatement(db, statement, nullptr, m_link.settings().literalStyle);
     if (outcome)
         m_link.release();
     else

@@ -1,10 +1,13 @@
 #pragma once
 
 #include "data/SqlOutcome.h"
+#include "data/SqlStatement.h"
 #include "data/TableKeys.h"
 
 #include <QSqlDatabase>
 #include <QString>
+
+#include <optional>
 
 namespace kelvra {
 
@@ -19,6 +22,9 @@ struct LinkSettings
     QString user;
     QString password;
     QString connectOptions;
+    // Set for drivers whose parameter binding is broken: values are then sent as escaped
+    // literals of this server instead of being bound.
+    std::optional<LiteralStyle> literalStyle;
 };
 
 // One named database connection and when it is open: kept open from the first statement

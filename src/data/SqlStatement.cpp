@@ -61,6 +61,30 @@ QString SqlStatement::placeholderText() const
     return result;
 }
 
+namespace {
+
+QString escapedLiteral(const QVariant& value, LiteralStyle style)
+{
+    if (value.isNull())
+        return QStringLiteral("NULL");
+    QString text = value.toString();
+    text.remove(QChar(0));
+    if (style == LiteralStyle::MySql)
+        text.replace(QLatin1String("\\"), QLatin1String("\\\\"));
+    text.replace(QLatin1String("'"), QLatin1String("''"));
+    return QLatin1Char('\'') + text + QLatin1Char('\'');
+}
+
+} // namespace
+
+QString SqlStatement::literalText(LiteralStyle style) const
+{
+    QString result;
+    for (const Piece& piece : m_pieces)
+        result += piece.isValue ? escapedLiteral(piece.value, style) : piece.literal;
+    return result;
+}
+
 QVariantList SqlStatement::values() const
 {
     QVariantList result;

@@ -20,6 +20,12 @@ inline SqlValue quoted(const QString& value)
     return SqlValue{value};
 }
 
+// How a server reads a quoted text, for drivers whose parameter binding cannot be trusted.
+enum class LiteralStyle {
+    TransactSql, // an apostrophe is doubled; nothing else is special
+    MySql,       // an apostrophe is doubled and a backslash escapes
+};
+
 // A statement built from literal pieces and values. Its text() is the statement as it
 // reads, each value between apostrophes; it executes as placeholderText() with the values
 // bound, so no value can change what the statement does.
@@ -40,6 +46,8 @@ public:
 
     QString text() const;
     QString placeholderText() const;
+    // The text with every value written as a correctly escaped literal of that server.
+    QString literalText(LiteralStyle style) const;
     QVariantList values() const;
     bool isEmpty() const { return m_pieces.isEmpty(); }
 

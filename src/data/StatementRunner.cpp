@@ -6,13 +6,16 @@
 
 namespace kelvra {
 
-SqlOutcome runStatement(QSqlDatabase& db, const SqlStatement& statement, FetchedRows* result)
+SqlOutcome runStatement(QSqlDatabase& db, const SqlStatement& statement, FetchedRows* result,
+                        std::optional<LiteralStyle> literalStyle)
 {
     QSqlQuery query(db);
     query.setForwardOnly(true);
     const QVariantList values = statement.values();
     bool ok = false;
-    if (values.isEmpty()) {
+    if (literalStyle) {
+        ok = query.exec(statement.literalText(*literalStyle));
+    } else if (values.isEmpty()) {
         ok = query.exec(statement.placeholderText());
     } else {
         ok = query.prepare(statement.placeholderText());

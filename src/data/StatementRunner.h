@@ -7,6 +7,8 @@
 #include <QStringList>
 #include <QVariantList>
 
+#include <optional>
+
 namespace kelvra {
 
 // A result fetched whole: its column names and rows.
@@ -18,6 +20,8 @@ struct FetchedRows
 };
 
 // Runs one statement on an open connection with its values bound, and fetches every row.
-SqlOutcome runStatement(QSqlDatabase& db, const SqlStatement& statement, FetchedRows* result);
+// With a literal style the values are written into the text as escaped literals instead.
+SqlOutcome runStatement(QSqlDatabase& db, const SqlStatement& statement, FetchedRows* result,
+                        std::optional<LiteralStyle> literalStyle = std::nullopt);
 
 } // namespace kelvra

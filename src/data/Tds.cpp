@@ -118,11 +118,13 @@ void Tds::setUpConnections(const ServerSettings& settings)
 {
     m_adoConnectionString = buildOleDbConnectionString(settings);
     if (!m_adoConnectionString.isEmpty()) {
+        const QString odbc = oleDbToOdbc(m_adoConnectionString);
         ADOConnection1.setSettings(LinkSettings{
-            QStringLiteral("QODBC"), {}, 0, oleDbToOdbc(m_adoConnectionString), {}, {},
+            QStringLiteral("QODBC"), {}, 0, odbc, {}, {},
             QStringLiteral("SQL_ATTR_LOGIN_TIMEOUT=%1;SQL_ATTR_CONNECTION_TIMEOUT=%2")
                 .arg(odbcLoginTimeoutSeconds)
-                .arg(odbcQueryTimeoutSeconds)});
+                .arg(odbcQueryTimeoutSeconds),
+            odbcLiteralStyle(odbc)});
     }
     if (settings.type == QLatin1String("mySQL")) {
         const HostAndPort server = splitAddress(settings.address, mySqlPort);

@@ -66,21 +66,21 @@ private slots:
         QTest::newRow("SQLOLEDB chooses FreeTDS")
             << "Provider = SQLOLEDB.1;Persist Security Info = False;Initial Catalog = sensors;User ID = "
                "monitor;Password = ;Data Source = 10.0.0.5"
-            << "Driver={FreeTDS};SERVER=10.0.0.5;DATABASE=sensors;UID=monitor;PWD=";
+            << "Driver={FreeTDS};SERVER=10.0.0.5;DATABASE=sensors;UID=monitor;PWD=;TDS_Version=7.1";
         QTest::newRow("SQLNCLI with host,port")
             << "Provider = SQLNCLI10;Network Address = db.example,1433;Initial Catalog = s;User ID = u;"
                "Password = p;MARS Connection = True;Integrated Security = SSPI"
-            << "Driver={FreeTDS};SERVER=db.example;PORT=1433;DATABASE=s;UID=u;PWD=p";
+            << "Driver={FreeTDS};SERVER=db.example;PORT=1433;DATABASE=s;UID=u;PWD=p;TDS_Version=7.2";
         QTest::newRow("MSOLEDBSQL") << "Provider=MSOLEDBSQL;Data Source=h;User ID=u;Password=p"
-                                    << "Driver={FreeTDS};SERVER=h;UID=u;PWD=p";
+                                    << "Driver={FreeTDS};SERVER=h;UID=u;PWD=p;TDS_Version=7.4";
         QTest::newRow("other provider is a driver name, host:port")
             << "Provider = MariaDB Unicode;Persist Security Info = False;Initial Catalog = db;User ID = u;"
                "Password = p;Data Source = 127.0.0.1:3307"
             << "Driver={MariaDB Unicode};SERVER=127.0.0.1;PORT=3307;DATABASE=db;UID=u;PWD=p;"
-               "READ_TIMEOUT=30;WRITE_TIMEOUT=30;OPTION=2";
+               "CONN_TIMEOUT=10;READ_TIMEOUT=30;WRITE_TIMEOUT=30;OPTION=2";
         QTest::newRow("password with separators is brace-quoted")
             << "Provider = SQLOLEDB.1;User ID = u;Password = a=b}c;Data Source = h"
-            << "Driver={FreeTDS};SERVER=h;UID=u;PWD={a=b}}c}";
+            << "Driver={FreeTDS};SERVER=h;UID=u;PWD={a=b}}c};TDS_Version=7.1";
         QTest::newRow("already ODBC") << "Driver={FreeTDS};Server=h;UID=u;PWD=p;"
                                       << "Driver={FreeTDS};Server=h;UID=u;PWD=p;";
         QTest::newRow("DSN") << "DSN=sensors;UID=u" << "DSN=sensors;UID=u";
@@ -92,6 +92,13 @@ private slots:
         QFETCH(QString, odbc);
         const QString result = oleDbToOdbc(oleDb);
         QCOMPARE(result, odbc);
+    }
+
+    void choosesTheLiteralStyleOfTheDriver()
+    {
+        QCOMPARE(odbcLiteralStyle("Driver={FreeTDS};SERVER=h"), LiteralStyle::TransactSql);
+        QCOMPARE(odbcLiteralStyle("Driver={MariaDB Unicode};SERVER=h"), LiteralStyle::MySql);
+        QCOMPARE(odbcLiteralStyle("DSN=sensors"), LiteralStyle::TransactSql);
     }
 
     void splitsAddresses_data()

@@ -20,6 +20,30 @@ private slots:
         QCOMPARE(sql.values(), QVariantList({"ADMIN", "X' OR '1'='1"}));
     }
 
+    void escapesLiteralsForEachServer_data()
+    {
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<QString>("tsql");
+        QTest::addColumn<QString>("mysql");
+        QTest::newRow("plain") << "LAB" << "'LAB'" << "'LAB'";
+        QTest::newRow("apostrophes") << "X' OR '1'='1" << "'X'' OR ''1''=''1'" << "'X'' OR ''1''=''1'";
+        QTest::newRow("trailing backslash") << R"(LAB\)" << R"('LAB\')" << R"('LAB\\')";
+        QTest::newRow("backslash quote") << R"(\')" << R"('\''')" << R"('\\''')";
+        QTest::newRow("NUL dropped") << QString("A") + QChar(0) + "B" << "'AB'" << "'AB'";
+    }
+
+    void escapesLiteralsForEachServer()
+    {
+        QFETCH(QString, value);
+        QFETCH(QString, tsql);
+        QFETCH(QString, mysql);
+        const SqlStatement sql = SqlStatement("x = ") << quoted(value);
+        QCOMPARE(sql.literalText(LiteralStyle::TransactSql), "x = " + tsql);
+        QCOMPARE(sql.literalText(LiteralStyle::MySql), "x = " + mysql);
+        QCOMPARE((SqlStatement("x = ") << SqlValue{QVariant()}).literalText(LiteralStyle::MySql),
+                 QString("x = NULL"));
+    }
+
     void joinsMySqlLinesWithLineBreaks()
     {
         const SqlStatement sql = SqlStatement::lines(
