@@ -21,13 +21,23 @@ fi
 mariadbd --no-defaults --user=root --datadir="$datadir" --socket="$datadir/s.sock" \
     --pid-file="$datadir/pid" --port="$port" --bind-address=127.0.0.1 --skip-name-resolve \
     --log-error="$datadir/error.log" >/dev/null 2>&1 &
+server=$!
 
-for _ in $(seq 1 100); do
+ready=no
+for _ in $(seq 1 300); do
     if mariadb --no-defaults -S "$datadir/s.sock" -u root -e 'select 1' >/dev/null 2>&1; then
+        ready=yes
         break
     fi
+    kill -0 "$server" 2>/dev/null || break
     sleep 0.1
 done
+if [ "$ready" != yes ]; then
+    echo "MariaDB did not start on port $port; the end of its log:" >&2
+    tail -n 5 "$datadir/error.log" >&2
+    kill "$server" 2>/dev/null
+    exit 1
+fi
 mariadb --no-defaults -S "$datadir/s.sock" -u root <<'SQL'
 CREATE DATABASE IF NOT EXISTS sensors;
 CREATE DATABASE IF NOT EXISTS sensors_odbc;
