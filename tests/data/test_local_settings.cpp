@@ -1,4 +1,5 @@
 #include "data/DataAccess.h"
+#include "data/ServerSettingsStore.h"
 #include "data/Tdf.h"
 #include "data/Tds.h"
 
@@ -137,6 +138,38 @@ private slots:
             QCOMPARE(m.ds.MyConnection1.settings().user, QString("monitor"));
             QCOMPARE(m.ds.MyConnection1.settings().password, QString("pw"));
         }
+    }
+
+    void savesTheSettingsForTheNextStart()
+    {
+        {
+            Tdf df(path());
+            Tds ds(df, {});
+            ServerSettings s;
+            s.type = "mySQL";
+            s.address = "127.0.0.1:33071";
+            s.database = "sensors";
+            s.user = "monitor";
+            s.password = "pw'\\";
+            QVERIFY(saveServerSettings(df, s, "ANN", QDateTime(QDate(2026, 12, 1), QTime(9, 5))));
+            QVERIFY(OpenSql(df.AdoView, " Select * from SERVER"));
+            QCOMPARE(ReadField(df.AdoView, "WHO").asText(), QString("Admin")); // the first save
+            QCOMPARE(ReadField(df.AdoView, "CHANGED").asText(), QString("12/01/2026 - 09:05"));
+            CloseSql(df.AdoView);
+            s.address = "db.example";
+            QVERIFY(saveServerSettings(df, s, "ANN", QDateTime(QDate(2026, 12, 2), QTime(17, 45))));
+            // The running program keeps what it prepared at start.
+            QCOMPARE(ds.DbType, QString());
+        }
+        Module m(path());
+        QCOMPARE(m.ds.DbType, QString("mySQL"));
+        QCOMPARE(m.ds.MyConnection1.settings().host, QString("db.example"));
+        QCOMPARE(m.ds.MyConnection1.settings().password, QString("pw'\\"));
+        QVERIFY(OpenSql(m.df.AdoView, " Select * from SERVER"));
+        QCOMPARE(m.df.AdoView.rowCount(), 1);
+        QCOMPARE(ReadField(m.df.AdoView, "WHO").asText(), QString("ANN"));
+        QCOMPARE(ReadField(m.df.AdoView, "CHANGED").asText(), QString("12/02/2026 - 17:45"));
+        CloseSql(m.df.AdoView);
     }
 
     void keepsTheSettingsOfAnOlderLayout()
