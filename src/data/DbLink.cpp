@@ -2,11 +2,19 @@
 
 #include <QSqlError>
 
+#include <atomic>
+
 namespace kelvra {
 
 DbLink::DbLink(QString connectionName, Lifetime lifetime, TableKeys keys)
     : m_name(std::move(connectionName)), m_lifetime(lifetime), m_keys(std::move(keys))
 {
+}
+
+QString DbLink::uniqueName(const char* role)
+{
+    static std::atomic<int> counter{0};
+    return QStringLiteral("%1-%2").arg(QLatin1String(role)).arg(++counter);
 }
 
 DbLink::~DbLink()

@@ -35,6 +35,8 @@ public:
     enum class Lifetime { KeptOpen, PerStatement };
 
     DbLink(QString connectionName, Lifetime lifetime, TableKeys keys);
+    // A connection name no other link uses, for several data modules in one process.
+    static QString uniqueName(const char* role);
     ~DbLink();
     DbLink(const DbLink&) = delete;
     DbLink& operator=(const DbLink&) = delete;

@@ -6,26 +6,16 @@
 #include <QFile>
 #include <QFileInfo>
 
-#include <atomic>
 
 namespace kelvra {
 
-namespace {
-
-QString uniqueConnectionName(const char* role)
-{
-    static std::atomic<int> counter{0};
-    return QStringLiteral("%1-%2").arg(QLatin1String(role)).arg(++counter);
-}
-
-} // namespace
-
 Tdf::Tdf(QString databasePath)
-    : ADOConnection1(uniqueConnectionName("df"), DbLink::Lifetime::KeptOpen, TableKeys::localTables()),
+    : ADOConnection1(DbLink::uniqueName("df"), DbLink::Lifetime::KeptOpen, TableKeys::localTables()),
       m_path(std::move(databasePath))
 {
-    ADOConnection1.setSettings(LinkSettings{QStringLiteral("QSQLITE"), {}, 0, m_path, {}, {},
-                                            QStringLiteral("QSQLITE_BUSY_TIMEOUT=5000")});
+    ADOConnection1.setSettings(LinkSettings{.driver = QStringLiteral("QSQLITE"),
+                                            .databaseName = m_path,
+                                            .connectOptions = QStringLiteral("QSQLITE_BUSY_TIMEOUT=5000")});
     // A local database that cannot be opened is reported at sign-on.
     (void)openLocalDatabase();
 }

@@ -3,17 +3,10 @@
 #include "data/DataAccess.h"
 #include "data/LocalSchema.h"
 
-#include <atomic>
 
 namespace kelvra {
 
 namespace {
-
-QString uniqueConnectionName(const char* role)
-{
-    static std::atomic<int> counter{0};
-    return QStringLiteral("%1-%2").arg(QLatin1String(role)).arg(++counter);
-}
 
 QString text(const Dataset& dataset, const char* column)
 {
@@ -23,9 +16,9 @@ QString text(const Dataset& dataset, const char* column)
 } // namespace
 
 Tds::Tds(Tdf& df, ErrorReporter reportError)
-    : ADOConnection1(uniqueConnectionName("ds-ado"), DbLink::Lifetime::KeptOpen,
+    : ADOConnection1(DbLink::uniqueName("ds-ado"), DbLink::Lifetime::KeptOpen,
                      TableKeys::serverTables()),
-      MyConnection1(uniqueConnectionName("ds-my"), DbLink::Lifetime::PerStatement,
+      MyConnection1(DbLink::uniqueName("ds-my"), DbLink::Lifetime::PerStatement,
                     TableKeys::serverTables()),
       m_df(df), m_reportError(std::move(reportError))
 {
@@ -120,20 +113,25 @@ void Tds::setUpConnections(const ServerSettings& settings)
     if (!m_adoConnectionString.isEmpty()) {
         const QString odbc = oleDbToOdbc(m_adoConnectionString);
         ADOConnection1.setSettings(LinkSettings{
-            QStringLiteral("QODBC"), {}, 0, odbc, {}, {},
-            QStringLiteral("SQL_ATTR_LOGIN_TIMEOUT=%1;SQL_ATTR_CONNECTION_TIMEOUT=%2")
-                .arg(odbcLoginTimeoutSeconds)
-                .arg(odbcQueryTimeoutSeconds),
-            odbcLiteralStyle(odbc)});
+            .driver = QStringLiteral("QODBC"),
+            .databaseName = odbc,
+            .connectOptions = QStringLiteral("SQL_ATTR_LOGIN_TIMEOUT=%1;SQL_ATTR_CONNECTION_TIMEOUT=%2")
+                                  .arg(odbcLoginTimeoutSeconds)
+                                  .arg(odbcQueryTimeoutSeconds),
+            .literalStyle = odbcLiteralStyle(odbc)});
     }
     if (settings.type == QLatin1String("mySQL")) {
         const HostAndPort server = splitAddress(settings.address, mySqlPort);
         MyConnection1.setSettings(LinkSettings{
-            QStringLiteral("QMYSQL"), server.host, server.port, settings.database, settings.user,
-            settings.password,
-            QStringLiteral("MYSQL_OPT_CONNECT_TIMEOUT=%1;MYSQL_OPT_READ_TIMEOUT=%1;"
-                           "MYSQL_OPT_WRITE_TIMEOUT=%1;CLIENT_FOUND_ROWS")
-                .arg(mySqlTimeoutSeconds)});
+            .driver = QStringLiteral("QMYSQL"),
+            .host = server.host,
+            .port = server.port,
+            .databaseName = settings.database,
+            .user = settings.user,
+            .password = settings.password,
+            .connectOptions = QStringLiteral("MYSQL_OPT_CONNECT_TIMEOUT=%1;MYSQL_OPT_READ_TIMEOUT=%1;"
+                                             "MYSQL_OPT_WRITE_TIMEOUT=%1;CLIENT_FOUND_ROWS")
+                                  .arg(mySqlTimeoutSeconds)});
     }
 }
 

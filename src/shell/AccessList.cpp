@@ -2,6 +2,17 @@
 
 namespace kelvra {
 
+const QStringList& allAccessNames()
+{
+    static const QStringList names{
+        AccessName::UserAccounts,   AccessName::CompanyRegistration, AccessName::ServerDatabaseAdmin,
+        AccessName::ServerConfig,   AccessName::SensorSetup,         AccessName::AlarmCallList,
+        AccessName::SensorReadings, AccessName::DailySignOut,        AccessName::HourlyLogs,
+        AccessName::MonthlyLogs,    AccessName::MonthlyGraphs,       AccessName::ExceptionReport,
+        AccessName::HourlyGraphs};
+    return names;
+}
+
 QStringList parseAccessList(const QString& stored)
 {
     QStringList lines;

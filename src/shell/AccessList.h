@@ -22,6 +22,9 @@ inline const QString ExceptionReport = QStringLiteral("EXCEPTION REPORT");
 inline const QString HourlyGraphs = QStringLiteral("HOURLY GRAPHS");
 } // namespace AccessName
 
+// All thirteen names, in the order the first administrator's account lists them.
+const QStringList& allAccessNames();
+
 // The stored access list: one name per line, a line ending at CR, LF or CR LF.
 QStringList parseAccessList(const QString& stored);
 

@@ -1,5 +1,7 @@
 #include "StoredTextChecker.h"
 
+#include "shell/AccessList.h"
+
 #include <QDate>
 #include <QRegularExpression>
 #include <QStringList>
@@ -267,14 +269,7 @@ QString checkChangeStamp(const QString& text)
 
 QString checkAccessList(const QString& text)
 {
-    static const QStringList names{
-        QStringLiteral("USER ACCOUNTS"),         QStringLiteral("COMPANY REGISTRATION"),
-        QStringLiteral("SERVER DATABASE ADMIN"), QStringLiteral("SERVER CONFIG"),
-        QStringLiteral("SENSOR SETUP"),          QStringLiteral("ALARM CALL LIST"),
-        QStringLiteral("SENSOR READINGS"),       QStringLiteral("DAILY SIGN OUT"),
-        QStringLiteral("HOURLY LOGS"),           QStringLiteral("MONTHLY LOGS"),
-        QStringLiteral("MONTHLY GRAPHS"),        QStringLiteral("EXCEPTION REPORT"),
-        QStringLiteral("HOURLY GRAPHS")};
+    const QStringList& names = allAccessNames();
     if (!text.endsWith(QStringLiteral("\r\n")))
         return QStringLiteral("access list lines end with CR LF");
     for (const QString& line : text.chopped(2).split(QStringLiteral("\r\n")))

@@ -1,5 +1,7 @@
 #include "DemoCatalog.h"
 
+#include "shell/AccessList.h"
+
 namespace kelvra::demo::catalog {
 
 const QList<SensorKind>& sensorKinds()
@@ -140,16 +142,7 @@ const QStringList& faultTexts()
 
 const QStringList& accessNames()
 {
-    static const QStringList names{
-        QStringLiteral("USER ACCOUNTS"),         QStringLiteral("COMPANY REGISTRATION"),
-        QStringLiteral("SERVER DATABASE ADMIN"), QStringLiteral("SERVER CONFIG"),
-        QStringLiteral("SENSOR SETUP"),          QStringLiteral("ALARM CALL LIST"),
-        QStringLiteral("SENSOR READINGS"),       QStringLiteral("DAILY SIGN OUT"),
-        QStringLiteral("HOURLY LOGS"),           QStringLiteral("MONTHLY LOGS"),
-        QStringLiteral("MONTHLY GRAPHS"),        QStringLiteral("EXCEPTION REPORT"),
-        QStringLiteral("HOURLY GRAPHS"),
-    };
-    return names;
+    return allAccessNames();
 }
 
 } // namespace kelvra::demo::catalog
