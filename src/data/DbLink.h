@@ -15,16 +15,16 @@ namespace kelvra {
 // connection string; for QSQLITE it is the file.
 struct LinkSettings
 {
-    QString driver;
-    QString host;
+    QString driver{};
+    QString host{};
     int port = 0;
-    QString databaseName;
-    QString user;
-    QString password;
-    QString connectOptions;
+    QString databaseName{};
+    QString user{};
+    QString password{};
+    QString connectOptions{};
     // Set for drivers whose parameter binding is broken: values are then sent as escaped
     // literals of this server instead of being bound.
-    std::optional<LiteralStyle> literalStyle;
+    std::optional<LiteralStyle> literalStyle{};
 };
 
 // One named database connection and when it is open: kept open from the first statement
