@@ -61,11 +61,9 @@ SqlOutcome Tdf::openLocalDatabase()
 
 SqlOutcome Tdf::createTableIfMissing(const QString& table, const QList<LocalColumn>& columns)
 {
-    if (OpenSql(AdoQuery, SqlStatement(QStringLiteral("Select * from ") + table))) {
-        CloseSql(AdoQuery);
-        return addMissingColumns(table, columns);
-    }
-    CloseSql(AdoQuery);
+    // A table that cannot be read is not there yet.
+    if (addMissingColumns(table, columns))
+        return SqlOutcome::success();
     return ExecSql(ADOCommand, createTableStatement(table, columns));
 }
 

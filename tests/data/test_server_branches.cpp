@@ -80,26 +80,23 @@ class TestServerBranches : public QObject
 
     TestServer m_server = TestServer::fromEnvironment();
 
-    std::unique_ptr<Installation> installationFor(const QString& branch, const QString& database)
-    {
-        if (branch == "mySQL")
-            return std::make_unique<Installation>("mySQL", "", m_server.address(), database, m_server);
-        // The SQL Server branch, reached through ODBC with MariaDB's own driver.
-        return std::make_unique<Installation>("SQL 2000", "MariaDB Unicode",
-                                              m_server.host + "," + QString::number(m_server.port),
-                                              database, m_server);
-    }
 
     // An installation whose server is at a given port: MySQL, ODBC with MariaDB's driver, or
     // ODBC with FreeTDS (the production driver for SQL Server).
-    static std::unique_ptr<Installation> installationAt(const QString& branch, const TestServer& at)
+    static std::unique_ptr<Installation> installationAt(const QString& branch, const TestServer& at,
+                                                        const QString& database = "x")
     {
         const QString hostPort = at.host + "," + QString::number(at.port);
         if (branch == "mySQL")
-            return std::make_unique<Installation>("mySQL", "", at.address(), "x", at);
+            return std::make_unique<Installation>("mySQL", "", at.address(), database, at);
         if (branch == "FreeTDS")
-            return std::make_unique<Installation>("SQL 2005", "", hostPort, "x", at);
-        return std::make_unique<Installation>("SQL 2000", "MariaDB Unicode", hostPort, "x", at);
+            return std::make_unique<Installation>("SQL 2005", "", hostPort, database, at);
+        return std::make_unique<Installation>("SQL 2000", "MariaDB Unicode", hostPort, database, at);
+    }
+
+    std::unique_ptr<Installation> installationFor(const QString& branch, const QString& database)
+    {
+        return installationAt(branch, m_server, database);
     }
 
     void arrangeServer(const QString& database)
