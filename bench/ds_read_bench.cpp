@@ -54,7 +54,8 @@ bool prepareDatabase(const Server& server)
 {
     bool ok = true;
     {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QMYSQL"), QStringLiteral("setup"));
+        QSqlDatabase db =
+            QSqlDatabase::addDatabase(QStringLiteral("QMYSQL"), QStringLiteral("setup"));
         db.setHostName(server.host);
         db.setPort(server.port);
         db.setUserName(server.user);
@@ -70,9 +71,10 @@ bool prepareDatabase(const Server& server)
              q.exec(QStringLiteral("USE ") + server.database);
         for (const QString& statement : serverSchemaStatements(SqlDialect::MySql))
             ok = ok && q.exec(statement);
-        ok = ok && q.prepare(QStringLiteral(
-                       "INSERT INTO SENSORS (SENSOR_ID, DEPT, SENSOR_TYPE, LOCATION, EXPECTED_VALUE, "
-                       "MAX_DEVIATION, STATUS_FLAG) VALUES (?, 'PHARMACY', 'T', ?, 5, 3, -1)"));
+        ok = ok &&
+             q.prepare(QStringLiteral(
+                 "INSERT INTO SENSORS (SENSOR_ID, DEPT, SENSOR_TYPE, LOCATION, EXPECTED_VALUE, "
+                 "MAX_DEVIATION, STATUS_FLAG) VALUES (?, 'PHARMACY', 'T', ?, 5, 3, -1)"));
         for (int i = 0; ok && i < 100; ++i) {
             q.addBindValue(sensorId(i));
             q.addBindValue(QStringLiteral("Fridge %1").arg(i));
@@ -104,8 +106,9 @@ void measure(const QString& label, int n, const std::function<bool(int)>& read)
 
 SqlStatement sensorRead(int i)
 {
-    return SqlStatement(QStringLiteral("Select * from SENSORS Where DEPT = ")) << quoted(QStringLiteral("PHARMACY"))
-           << QStringLiteral(" And SENSOR_ID = ") << quoted(sensorId(i));
+    return SqlStatement(QStringLiteral("Select * from SENSORS Where DEPT = "))
+           << quoted(QStringLiteral("PHARMACY")) << QStringLiteral(" And SENSOR_ID = ")
+           << quoted(sensorId(i));
 }
 
 bool readThrough(Dataset& dataset, int i)
@@ -118,7 +121,9 @@ bool readThrough(Dataset& dataset, int i)
 
 std::unique_ptr<Tds> dataModule(Tdf& df, const ServerSettings& settings)
 {
-    { Tds firstStart(df, {}); } // creates the settings table
+    {
+        Tds firstStart(df, {});
+    } // creates the settings table
     if (!saveServerSettings(df, settings, QStringLiteral("BENCH"), QDateTime::currentDateTime()))
         return nullptr;
     return std::make_unique<Tds>(df, [](const QString& e) { out << e << '\n'; });
@@ -132,8 +137,9 @@ MYSQL* connectPlain(const Server& server)
     mysql_options(mysql, MYSQL_OPT_CONNECT_TIMEOUT, &timeout);
     mysql_options(mysql, MYSQL_OPT_READ_TIMEOUT, &timeout);
     mysql_options(mysql, MYSQL_OPT_WRITE_TIMEOUT, &timeout);
-    if (!mysql_real_connect(mysql, server.host.toUtf8().constData(), server.user.toUtf8().constData(),
-                            server.password.toUtf8().constData(), server.database.toUtf8().constData(),
+    if (!mysql_real_connect(mysql, server.host.toUtf8().constData(),
+                            server.user.toUtf8().constData(), server.password.toUtf8().constData(),
+                            server.database.toUtf8().constData(),
                             static_cast<unsigned int>(server.port), nullptr, 0)) {
         mysql_close(mysql);
         return nullptr;
@@ -143,8 +149,9 @@ MYSQL* connectPlain(const Server& server)
 
 bool readPlain(MYSQL* mysql, int i)
 {
-    const QByteArray sql = QByteArrayLiteral("Select * from SENSORS Where DEPT = 'PHARMACY' And SENSOR_ID = '") +
-                           sensorId(i).toUtf8() + "'";
+    const QByteArray sql =
+        QByteArrayLiteral("Select * from SENSORS Where DEPT = 'PHARMACY' And SENSOR_ID = '") +
+        sensorId(i).toUtf8() + "'";
     if (mysql_real_query(mysql, sql.constData(), static_cast<unsigned long>(sql.size())) != 0)
         return false;
     MYSQL_RES* result = mysql_store_result(mysql);
@@ -161,16 +168,16 @@ int main(int argc, char* argv[])
     QCoreApplication app(argc, argv);
     QCommandLineParser parser;
     parser.addHelpOption();
-    parser.addOptions({{QStringLiteral("host"), QStringLiteral("Server address."), QStringLiteral("host"),
-                        QStringLiteral("127.0.0.1")},
-                       {QStringLiteral("port"), QStringLiteral("Server port."), QStringLiteral("port"),
-                        QStringLiteral("3306")},
+    parser.addOptions({{QStringLiteral("host"), QStringLiteral("Server address."),
+                        QStringLiteral("host"), QStringLiteral("127.0.0.1")},
+                       {QStringLiteral("port"), QStringLiteral("Server port."),
+                        QStringLiteral("port"), QStringLiteral("3306")},
                        {QStringLiteral("user"), QStringLiteral("Login."), QStringLiteral("name"),
                         QStringLiteral("monitor")},
-                       {QStringLiteral("password"), QStringLiteral("Password."), QStringLiteral("text"),
-                        QStringLiteral("monitor-pw")},
-                       {QStringLiteral("reads"), QStringLiteral("Reads per measurement."), QStringLiteral("n"),
-                        QStringLiteral("1000")}});
+                       {QStringLiteral("password"), QStringLiteral("Password."),
+                        QStringLiteral("text"), QStringLiteral("monitor-pw")},
+                       {QStringLiteral("reads"), QStringLiteral("Reads per measurement."),
+                        QStringLiteral("n"), QStringLiteral("1000")}});
     parser.process(app);
     Server server;
     server.host = parser.value(QStringLiteral("host"));

@@ -7,9 +7,24 @@ class QWidget;
 
 namespace kelvra {
 
-enum class DialogKind { Information, Warning, Error, Plain, Confirmation };
-enum class DialogButtons { Ok, OkCancel };
-enum class DialogAnswer { Ok, Cancel };
+enum class DialogKind
+{
+    Information,
+    Warning,
+    Error,
+    Plain,
+    Confirmation
+};
+enum class DialogButtons
+{
+    Ok,
+    OkCancel
+};
+enum class DialogAnswer
+{
+    Ok,
+    Cancel
+};
 
 // Every message box and the printer dialog go through here, so that tests can record
 // the boxes and answer them.

@@ -57,7 +57,8 @@ QList<Pair> parsePairs(const QString& text)
         if (eq < 0)
             continue;
         QString value = part.mid(eq + 1).trimmed();
-        if (value.size() >= 2 && (value.front() == QLatin1Char('"') || value.front() == QLatin1Char('\'')) &&
+        if (value.size() >= 2 &&
+            (value.front() == QLatin1Char('"') || value.front() == QLatin1Char('\'')) &&
             value.back() == value.front())
             value = value.mid(1, value.size() - 2);
         pairs.append({part.left(eq).trimmed(), value});
@@ -95,7 +96,8 @@ QString odbcValue(const QString& value)
 
 bool isSqlServerProvider(const QString& provider)
 {
-    return provider.isEmpty() || provider.startsWith(QLatin1String("SQLOLEDB"), Qt::CaseInsensitive) ||
+    return provider.isEmpty() ||
+           provider.startsWith(QLatin1String("SQLOLEDB"), Qt::CaseInsensitive) ||
            provider.startsWith(QLatin1String("SQLNCLI"), Qt::CaseInsensitive) ||
            provider.startsWith(QLatin1String("MSOLEDBSQL"), Qt::CaseInsensitive);
 }
@@ -120,7 +122,7 @@ bool isMariaDbDriver(const QString& driver)
 LiteralStyle odbcLiteralStyle(const QString& odbc)
 {
     return isMariaDbDriver(valueOf(parsePairs(odbc), {"Driver"})) ? LiteralStyle::MySql
-                                                                   : LiteralStyle::TransactSql;
+                                                                  : LiteralStyle::TransactSql;
 }
 
 QString oleDbToOdbc(const QString& oleDb)

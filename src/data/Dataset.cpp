@@ -13,7 +13,8 @@ SqlOutcome Dataset::open(const SqlStatement& statement)
         return connected;
     FetchedRows fetched;
     QSqlDatabase db = m_link.database();
-    const SqlOutcome outcome = runStatement(db, statement, &fetched, m_link.settings().literalStyle);
+    const SqlOutcome outcome =
+        runStatement(db, statement, &fetched, m_link.settings().literalStyle);
     if (!outcome) {
         m_link.releaseAfterFailure();
         return outcome;

@@ -41,7 +41,12 @@ public:
     const SqlStatement& statement() const { return m_statement; }
 
 private:
-    enum class Mode { Browse, Edit, Append };
+    enum class Mode
+    {
+        Browse,
+        Edit,
+        Append
+    };
 
     qsizetype columnIndex(const QString& column) const;
     QString tableName() const;

@@ -45,8 +45,8 @@ SqlOutcome DbLink::acquire()
     if (!QSqlDatabase::contains(m_name)) {
         QSqlDatabase db = QSqlDatabase::addDatabase(m_settings.driver, m_name);
         if (!db.isValid())
-            return SqlOutcome::failure(QStringLiteral("Database driver %1 is not available")
-                                           .arg(m_settings.driver));
+            return SqlOutcome::failure(
+                QStringLiteral("Database driver %1 is not available").arg(m_settings.driver));
         db.setHostName(m_settings.host);
         if (m_settings.port > 0)
             db.setPort(m_settings.port);

@@ -32,7 +32,11 @@ struct LinkSettings
 class DbLink
 {
 public:
-    enum class Lifetime { KeptOpen, PerStatement };
+    enum class Lifetime
+    {
+        KeptOpen,
+        PerStatement
+    };
 
     DbLink(QString connectionName, Lifetime lifetime, TableKeys keys);
     // A connection name no other link uses, for several data modules in one process.

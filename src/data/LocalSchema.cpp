@@ -10,7 +10,9 @@ namespace {
 LocalColumn text(const QString& name, int width, const QString& extra = QString())
 {
     const QString type = QStringLiteral("varchar(%1) COLLATE NOCASE").arg(width);
-    return {name, extra.isEmpty() ? type + QStringLiteral(" DEFAULT ''") : type + QLatin1Char(' ') + extra,
+    return {name,
+            extra.isEmpty() ? type + QStringLiteral(" DEFAULT ''")
+                            : type + QLatin1Char(' ') + extra,
             type + QStringLiteral(" DEFAULT ''")};
 }
 
@@ -49,10 +51,12 @@ QList<LocalColumn> localUsersColumns()
     return {text(QStringLiteral("USER_ID"), 20, QStringLiteral("PRIMARY KEY")),
             text(QStringLiteral("USER_NAME"), 30),
             text(QStringLiteral("USER_PASSWORD"), 20),
-            {QStringLiteral("ACCESS_LIST"), QStringLiteral("text DEFAULT ''"), QStringLiteral("text DEFAULT ''")},
+            {QStringLiteral("ACCESS_LIST"), QStringLiteral("text DEFAULT ''"),
+             QStringLiteral("text DEFAULT ''")},
             whole(QStringLiteral("STATUS_FLAG")),
             whole(QStringLiteral("OK_TO_SIGN")),
-            {QStringLiteral("SIGNATURE"), QStringLiteral("text DEFAULT ''"), QStringLiteral("text DEFAULT ''")},
+            {QStringLiteral("SIGNATURE"), QStringLiteral("text DEFAULT ''"),
+             QStringLiteral("text DEFAULT ''")},
             whole(QStringLiteral("LOG_IN")),
             text(QStringLiteral("CHANGED"), 50)};
 }
@@ -72,7 +76,8 @@ QString createTableStatement(const QString& table, const QList<LocalColumn>& col
     QStringList definitions;
     for (const LocalColumn& column : columns)
         definitions << column.name + QLatin1Char(' ') + column.createDefinition;
-    return QStringLiteral("Create Table %1 (%2)").arg(table, definitions.join(QStringLiteral(", ")));
+    return QStringLiteral("Create Table %1 (%2)")
+        .arg(table, definitions.join(QStringLiteral(", ")));
 }
 
 } // namespace kelvra

@@ -43,7 +43,8 @@ std::optional<RowCondition> locateRow(const QStringList& keyColumns, const QStri
             const std::optional<QVariant> value = fetchedBy.equalityValue(key);
             if (!value) {
                 if (error)
-                    *error = QStringLiteral("Row cannot be located: the result lacks key column ") + key;
+                    *error =
+                        QStringLiteral("Row cannot be located: the result lacks key column ") + key;
                 return std::nullopt;
             }
             addCondition(condition.where, first, key, *value);

@@ -21,7 +21,8 @@ inline SqlValue quoted(const QString& value)
 }
 
 // How a server reads a quoted text, for drivers whose parameter binding cannot be trusted.
-enum class LiteralStyle {
+enum class LiteralStyle
+{
     TransactSql, // an apostrophe is doubled; nothing else is special
     MySql,       // an apostrophe is doubled and a backslash escapes
 };

@@ -6,16 +6,17 @@
 #include <QFile>
 #include <QFileInfo>
 
-
 namespace kelvra {
 
 Tdf::Tdf(QString databasePath)
-    : ADOConnection1(DbLink::uniqueName("df"), DbLink::Lifetime::KeptOpen, TableKeys::localTables()),
+    : ADOConnection1(DbLink::uniqueName("df"), DbLink::Lifetime::KeptOpen,
+                     TableKeys::localTables()),
       m_path(std::move(databasePath))
 {
-    ADOConnection1.setSettings(LinkSettings{.driver = QStringLiteral("QSQLITE"),
-                                            .databaseName = m_path,
-                                            .connectOptions = QStringLiteral("QSQLITE_BUSY_TIMEOUT=5000")});
+    ADOConnection1.setSettings(
+        LinkSettings{.driver = QStringLiteral("QSQLITE"),
+                     .databaseName = m_path,
+                     .connectOptions = QStringLiteral("QSQLITE_BUSY_TIMEOUT=5000")});
     // A local database that cannot be opened is reported at sign-on.
     (void)openLocalDatabase();
 }

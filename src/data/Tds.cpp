@@ -3,7 +3,6 @@
 #include "data/DataAccess.h"
 #include "data/LocalSchema.h"
 
-
 namespace kelvra {
 
 namespace {
@@ -115,9 +114,10 @@ void Tds::setUpConnections(const ServerSettings& settings)
         ADOConnection1.setSettings(LinkSettings{
             .driver = QStringLiteral("QODBC"),
             .databaseName = odbc,
-            .connectOptions = QStringLiteral("SQL_ATTR_LOGIN_TIMEOUT=%1;SQL_ATTR_CONNECTION_TIMEOUT=%2")
-                                  .arg(odbcLoginTimeoutSeconds)
-                                  .arg(odbcQueryTimeoutSeconds),
+            .connectOptions =
+                QStringLiteral("SQL_ATTR_LOGIN_TIMEOUT=%1;SQL_ATTR_CONNECTION_TIMEOUT=%2")
+                    .arg(odbcLoginTimeoutSeconds)
+                    .arg(odbcQueryTimeoutSeconds),
             .literalStyle = odbcLiteralStyle(odbc)});
     }
     if (settings.type == QLatin1String("mySQL")) {
@@ -129,9 +129,10 @@ void Tds::setUpConnections(const ServerSettings& settings)
             .databaseName = settings.database,
             .user = settings.user,
             .password = settings.password,
-            .connectOptions = QStringLiteral("MYSQL_OPT_CONNECT_TIMEOUT=%1;MYSQL_OPT_READ_TIMEOUT=%1;"
-                                             "MYSQL_OPT_WRITE_TIMEOUT=%1;CLIENT_FOUND_ROWS")
-                                  .arg(mySqlTimeoutSeconds)});
+            .connectOptions =
+                QStringLiteral("MYSQL_OPT_CONNECT_TIMEOUT=%1;MYSQL_OPT_READ_TIMEOUT=%1;"
+                               "MYSQL_OPT_WRITE_TIMEOUT=%1;CLIENT_FOUND_ROWS")
+                    .arg(mySqlTimeoutSeconds)});
     }
 }
 

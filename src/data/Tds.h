@@ -44,7 +44,11 @@ public:
     static constexpr int odbcQueryTimeoutSeconds = 30;
 
 private:
-    enum class Prepared { Done, Stopped };
+    enum class Prepared
+    {
+        Done,
+        Stopped
+    };
     Prepared readSettings(ServerSettings* settings);
     void setUpConnections(const ServerSettings& settings);
     void readInstalledCompany();

@@ -4,12 +4,13 @@ namespace kelvra {
 
 const QStringList& allAccessNames()
 {
-    static const QStringList names{
-        AccessName::UserAccounts,   AccessName::CompanyRegistration, AccessName::ServerDatabaseAdmin,
-        AccessName::ServerConfig,   AccessName::SensorSetup,         AccessName::AlarmCallList,
-        AccessName::SensorReadings, AccessName::DailySignOut,        AccessName::HourlyLogs,
-        AccessName::MonthlyLogs,    AccessName::MonthlyGraphs,       AccessName::ExceptionReport,
-        AccessName::HourlyGraphs};
+    static const QStringList names{AccessName::UserAccounts,        AccessName::CompanyRegistration,
+                                   AccessName::ServerDatabaseAdmin, AccessName::ServerConfig,
+                                   AccessName::SensorSetup,         AccessName::AlarmCallList,
+                                   AccessName::SensorReadings,      AccessName::DailySignOut,
+                                   AccessName::HourlyLogs,          AccessName::MonthlyLogs,
+                                   AccessName::MonthlyGraphs,       AccessName::ExceptionReport,
+                                   AccessName::HourlyGraphs};
     return names;
 }
 
@@ -22,7 +23,8 @@ QStringList parseAccessList(const QString& stored)
         if (c == QLatin1Char('\r') || c == QLatin1Char('\n')) {
             lines.append(line);
             line.clear();
-            if (c == QLatin1Char('\r') && i + 1 < stored.size() && stored.at(i + 1) == QLatin1Char('\n'))
+            if (c == QLatin1Char('\r') && i + 1 < stored.size() &&
+                stored.at(i + 1) == QLatin1Char('\n'))
                 ++i;
         } else {
             line.append(c);

@@ -10,8 +10,8 @@ QHash<QString, QPoint> backdropPositions(int w, int h, const QHash<QString, QSiz
         int top;
     };
     const Rule rules[] = {
-        {"Image1", h / 2 - 155},      {"Label13", h / 2 - 68},     {"Label16", h - 172},
-        {"ProgressBar1", h - 152},    {"Label7", h - 132},         {"logon_panel", h / 2 - 95},
+        {"Image1", h / 2 - 155},      {"Label13", h / 2 - 68}, {"Label16", h - 172},
+        {"ProgressBar1", h - 152},    {"Label7", h - 132},     {"logon_panel", h / 2 - 95},
         {"chapwd_panel", h / 2 - 95},
     };
     QHash<QString, QPoint> positions;

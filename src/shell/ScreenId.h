@@ -9,7 +9,8 @@ namespace kelvra {
 struct AppContext;
 
 // The screens the main menu opens.
-enum class ScreenId {
+enum class ScreenId
+{
     CompanyRegistration,
     SensorSetup,
     UserAccounts,

@@ -25,14 +25,16 @@ void styleBackdrop(Ui::TSPmenu_form& ui)
     QPalette maroon = ui.backdrop->palette();
     maroon.setColor(QPalette::Window, QColor(128, 0, 0));
     ui.backdrop->setPalette(maroon);
-    ui.backdrop->setStyleSheet(QStringLiteral(
-        "#Label13 { color: white; font: bold 16px 'Arial'; }"
-        "#Label7 { color: #ffd700; font: bold 14px 'Arial'; }"
-        "#Label16 { color: yellow; background: navy; font: bold 13px 'Arial'; }"
-        "#bottom_panel { background: #c0c0c0; }"
-        "#Label1 { color: navy; font: bold 13px 'Arial'; }"
-        "QFrame#logon_panel, QFrame#chapwd_panel, QFrame#server_panel, QFrame#Panel12 { background: #d4d0c8; }"
-        "#logon_title, #chapwd_title, #server_title, #Panel12_title { background: navy; color: white; font: bold 13px 'Arial'; }"));
+    ui.backdrop->setStyleSheet(
+        QStringLiteral("#Label13 { color: white; font: bold 16px 'Arial'; }"
+                       "#Label7 { color: #ffd700; font: bold 14px 'Arial'; }"
+                       "#Label16 { color: yellow; background: navy; font: bold 13px 'Arial'; }"
+                       "#bottom_panel { background: #c0c0c0; }"
+                       "#Label1 { color: navy; font: bold 13px 'Arial'; }"
+                       "QFrame#logon_panel, QFrame#chapwd_panel, QFrame#server_panel, "
+                       "QFrame#Panel12 { background: #d4d0c8; }"
+                       "#logon_title, #chapwd_title, #server_title, #Panel12_title { background: "
+                       "navy; color: white; font: bold 13px 'Arial'; }"));
     ui.Image1->setPixmap(titleArtwork(ui.Image1->size()));
 }
 
@@ -44,7 +46,8 @@ TSPmenu_form::TSPmenu_form(AppContext& context, QWidget* parent)
     m_ui->setupUi(this);
     setWindowTitle(QStringLiteral("Veltrin® SP"));
     styleBackdrop(*m_ui);
-    m_launcher = std::make_unique<ScreenLauncher>(*m_ui->Label16, *m_ui->ProgressBar1, m_context.pause);
+    m_launcher =
+        std::make_unique<ScreenLauncher>(*m_ui->Label16, *m_ui->ProgressBar1, m_context.pause);
 
     buildMenus();
     setMenusEnabled(false);
@@ -131,9 +134,10 @@ void TSPmenu_form::applyCreationLayout()
 
     const int w = width();
     const int h = height();
-    for (QWidget* control : {static_cast<QWidget*>(m_ui->Image1), static_cast<QWidget*>(m_ui->Label13),
-                             static_cast<QWidget*>(m_ui->Label16), static_cast<QWidget*>(m_ui->ProgressBar1),
-                             static_cast<QWidget*>(m_ui->Label7)})
+    for (QWidget* control :
+         {static_cast<QWidget*>(m_ui->Image1), static_cast<QWidget*>(m_ui->Label13),
+          static_cast<QWidget*>(m_ui->Label16), static_cast<QWidget*>(m_ui->ProgressBar1),
+          static_cast<QWidget*>(m_ui->Label7)})
         control->move(w / 2 - control->width() / 2, control->y());
     for (QWidget* panel : {m_ui->logon_panel, m_ui->chapwd_panel})
         panel->move(centredIn(w, h, panel->size()));
@@ -150,10 +154,11 @@ void TSPmenu_form::resizeEvent(QResizeEvent* event)
 void TSPmenu_form::layoutBackdrop()
 {
     QHash<QString, QSize> sizes;
-    for (QWidget* control : {static_cast<QWidget*>(m_ui->Image1), static_cast<QWidget*>(m_ui->Label13),
-                             static_cast<QWidget*>(m_ui->Label16), static_cast<QWidget*>(m_ui->ProgressBar1),
-                             static_cast<QWidget*>(m_ui->Label7), static_cast<QWidget*>(m_ui->logon_panel),
-                             static_cast<QWidget*>(m_ui->chapwd_panel)})
+    for (QWidget* control :
+         {static_cast<QWidget*>(m_ui->Image1), static_cast<QWidget*>(m_ui->Label13),
+          static_cast<QWidget*>(m_ui->Label16), static_cast<QWidget*>(m_ui->ProgressBar1),
+          static_cast<QWidget*>(m_ui->Label7), static_cast<QWidget*>(m_ui->logon_panel),
+          static_cast<QWidget*>(m_ui->chapwd_panel)})
         sizes.insert(control->objectName(), control->size());
     const QHash<QString, QPoint> positions = backdropPositions(width(), height(), sizes);
     for (auto it = positions.cbegin(); it != positions.cend(); ++it)
@@ -182,7 +187,8 @@ void TSPmenu_form::openScreen(ScreenId id, const QString& accessName, bool alway
 {
     if (!checkAccess(accessName))
         return;
-    m_launcher->openWithProgress(id, [this, id] { return createScreen(id); }, alwaysShowLabel);
+    m_launcher->openWithProgress(
+        id, [this, id] { return createScreen(id); }, alwaysShowLabel);
 }
 
 void TSPmenu_form::Registration1Click()
@@ -259,8 +265,8 @@ void TSPmenu_form::CallLogClick()
 {
     if (!checkAccess(AccessName::ExceptionReport))
         return;
-    const ScreenId id = m_context.screen.width() >= 1024 ? ScreenId::ExceptionReport
-                                                         : ScreenId::ExceptionReport800;
+    const ScreenId id =
+        m_context.screen.width() >= 1024 ? ScreenId::ExceptionReport : ScreenId::ExceptionReport800;
     m_launcher->openDirectly(id, [this, id] { return createScreen(id); });
 }
 

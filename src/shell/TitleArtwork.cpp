@@ -26,7 +26,8 @@ QPixmap titleArtwork(QSize size)
     p.drawPath(outline.simplified());
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(200, 20, 20));
-    p.drawRoundedRect(QRectF(tube.left() + h * 0.05, h * 0.34, tube.width() - h * 0.10, h * 0.40), 3, 3);
+    p.drawRoundedRect(QRectF(tube.left() + h * 0.05, h * 0.34, tube.width() - h * 0.10, h * 0.40),
+                      3, 3);
     p.drawEllipse(bulb.adjusted(h * 0.06, h * 0.06, -h * 0.06, -h * 0.06));
     p.setBrush(Qt::NoBrush);
     for (int i = 1; i <= 3; ++i) {

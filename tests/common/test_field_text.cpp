@@ -16,17 +16,28 @@ private slots:
         QTest::addColumn<int>("index");
         QTest::addColumn<QString>("expected");
 
-        QTest::newRow("first") << "a|b|c" << "|" << 1 << "a";
-        QTest::newRow("last") << "a|b|c" << "|" << 3 << "c";
-        QTest::newRow("past the end") << "a|b" << "|" << 3 << "";
-        QTest::newRow("between adjacent separators") << "a||c" << "|" << 2 << "";
-        QTest::newRow("empty text") << "" << "|" << 1 << "";
-        QTest::newRow("index zero") << "a|b" << "|" << 0 << "";
-        QTest::newRow("negative index") << "a|b" << "|" << -1 << "";
-        QTest::newRow("trailing separator") << "a|" << "|" << 2 << "";
-        QTest::newRow("colon prefix") << "x:21.5^55" << ":" << 2 << "21.5^55";
-        QTest::newRow("nothing after colon") << "21.5:" << ":" << 2 << "";
-        QTest::newRow("no separator at all") << "21.5" << "^" << 1 << "21.5";
+        QTest::newRow("first") << "a|b|c"
+                               << "|" << 1 << "a";
+        QTest::newRow("last") << "a|b|c"
+                              << "|" << 3 << "c";
+        QTest::newRow("past the end") << "a|b"
+                                      << "|" << 3 << "";
+        QTest::newRow("between adjacent separators") << "a||c"
+                                                     << "|" << 2 << "";
+        QTest::newRow("empty text") << ""
+                                    << "|" << 1 << "";
+        QTest::newRow("index zero") << "a|b"
+                                    << "|" << 0 << "";
+        QTest::newRow("negative index") << "a|b"
+                                        << "|" << -1 << "";
+        QTest::newRow("trailing separator") << "a|"
+                                            << "|" << 2 << "";
+        QTest::newRow("colon prefix") << "x:21.5^55"
+                                      << ":" << 2 << "21.5^55";
+        QTest::newRow("nothing after colon") << "21.5:"
+                                             << ":" << 2 << "";
+        QTest::newRow("no separator at all") << "21.5"
+                                             << "^" << 1 << "21.5";
     }
 
     void getField()

@@ -13,9 +13,10 @@ using namespace kelvra;
 
 namespace {
 
-const QStringList serverColumns = {"Address", "Username", "sqlProvider", "sqlSecurity", "sqlDataType",
-                                   "persistinfo", "userconnect", "marsconn", "Type", "Pass",
-                                   "Dbname", "Who", "Changed"};
+const QStringList serverColumns = {"Address",     "Username",    "sqlProvider", "sqlSecurity",
+                                   "sqlDataType", "persistinfo", "userconnect", "marsconn",
+                                   "Type",        "Pass",        "Dbname",      "Who",
+                                   "Changed"};
 
 // Runs statements straight on an SQLite file, outside the data modules.
 void runOnFile(const QString& path, const QStringList& statements)
@@ -43,7 +44,10 @@ QStringList columnsOf(Tdf& df, const QString& table)
 
 struct Module
 {
-    explicit Module(const QString& path) : df(path), ds(df, [this](const QString& e) { errors << e; }) {}
+    explicit Module(const QString& path)
+        : df(path), ds(df, [this](const QString& e) { errors << e; })
+    {
+    }
     QStringList errors;
     Tdf df;
     Tds ds;
@@ -59,10 +63,7 @@ class TestLocalSettings : public QObject
     QString path() const { return m_dir.filePath("Database/sensordb.db"); }
 
 private slots:
-    void init()
-    {
-        QFile::remove(path());
-    }
+    void init() { QFile::remove(path()); }
 
     void firstStartCreatesTheTablesPrivately()
     {
@@ -71,7 +72,8 @@ private slots:
         // Nobody but the owner may read the stored server password.
         const QFile::Permissions permissions = QFile::permissions(path());
         QVERIFY(permissions.testFlags(QFile::ReadOwner | QFile::WriteOwner));
-        QVERIFY(!(permissions & (QFile::ReadGroup | QFile::WriteGroup | QFile::ReadOther | QFile::WriteOther)));
+        QVERIFY(!(permissions &
+                  (QFile::ReadGroup | QFile::WriteGroup | QFile::ReadOther | QFile::WriteOther)));
         QCOMPARE(columnsOf(m.df, "SERVER"), serverColumns);
         QVERIFY(columnsOf(m.df, "USERS").contains("ACCESS_LIST"));
         QVERIFY(columnsOf(m.df, "REGISTRATION").contains("REG_ID"));
@@ -93,20 +95,33 @@ private slots:
         QTest::addColumn<int>("mySqlPort");
 
         QTest::newRow("SQL 2005, empty provider")
-            << "SQL 2005" << "10.0.0.5" << ""
-            << "Provider = SQLOLEDB.1;Persist Security Info = False;Initial Catalog = sensors;User ID = "
-               "monitor;Password = pw;Network Address = 10.0.0.5;MARS Connection = ;Integrated Security = "
+            << "SQL 2005"
+            << "10.0.0.5"
+            << ""
+            << "Provider = SQLOLEDB.1;Persist Security Info = False;Initial Catalog = sensors;User "
+               "ID = "
+               "monitor;Password = pw;Network Address = 10.0.0.5;MARS Connection = ;Integrated "
+               "Security = "
             << true << false << 0;
-        QTest::newRow("SQL is not a screen type")
-            << "SQL" << "10.0.0.5" << ""
-            << "Provider = SQLOLEDB.1;Persist Security Info = False;Initial Catalog = sensors;User ID = "
-               "monitor;Password = pw;Data Source = 10.0.0.5"
-            << false << false << 0;
-        QTest::newRow("mySQL on the fixed port") << "mySQL" << "10.0.0.5" << "" << "" << false << true << 3306;
-        QTest::newRow("mySQL address with its port") << "mySQL" << "127.0.0.1:33071" << "" << "" << false
-                                                     << true << 33071;
+        QTest::newRow("SQL is not a screen type") << "SQL"
+                                                  << "10.0.0.5"
+                                                  << ""
+                                                  << "Provider = SQLOLEDB.1;Persist Security Info "
+                                                     "= False;Initial Catalog = sensors;User ID = "
+                                                     "monitor;Password = pw;Data Source = 10.0.0.5"
+                                                  << false << false << 0;
+        QTest::newRow("mySQL on the fixed port") << "mySQL"
+                                                 << "10.0.0.5"
+                                                 << ""
+                                                 << "" << false << true << 3306;
+        QTest::newRow("mySQL address with its port") << "mySQL"
+                                                     << "127.0.0.1:33071"
+                                                     << ""
+                                                     << "" << false << true << 33071;
         // The MySQL settings never read the custom string.
-        QTest::newRow("custom string unused for mySQL") << "mySQL" << "10.0.0.5" << "Provider=X;Server=y"
+        QTest::newRow("custom string unused for mySQL") << "mySQL"
+                                                        << "10.0.0.5"
+                                                        << "Provider=X;Server=y"
                                                         << "" << false << true << 3306;
     }
 
@@ -123,10 +138,12 @@ private slots:
             Tdf df(path());
             Tds ds(df, {});
         }
-        runOnFile(path(), {QString("INSERT INTO SERVER (Address, Username, Pass, Dbname, Type, persistinfo, "
-                                   "userconnect, Who, Changed) VALUES ('%1', 'monitor', 'pw', 'sensors', "
-                                   "'%2', 'False', '%3', 'Admin', '12/01/2026 - 10:00')")
-                               .arg(address, type, custom)});
+        runOnFile(
+            path(),
+            {QString("INSERT INTO SERVER (Address, Username, Pass, Dbname, Type, persistinfo, "
+                     "userconnect, Who, Changed) VALUES ('%1', 'monitor', 'pw', 'sensors', "
+                     "'%2', 'False', '%3', 'Admin', '12/01/2026 - 10:00')")
+                 .arg(address, type, custom)});
         Module m(path());
         QCOMPARE(m.ds.DbType, type);
         QCOMPARE(m.ds.adoConnectionString(), ado);
@@ -175,10 +192,12 @@ private slots:
     void keepsTheSettingsOfAnOlderLayout()
     {
         QDir().mkpath(m_dir.filePath("Database"));
-        runOnFile(path(), {"CREATE TABLE SERVER (Address varchar(50), Username varchar(50), Pass varchar(50), "
-                           "Dbname varchar(50), Type varchar(50), Who varchar(50), Changed varchar(50))",
-                           "INSERT INTO SERVER VALUES ('db.example', 'monitor', 'pw', 'sensors', 'mySQL', "
-                           "'ADMIN', '11/30/2026 - 09:15')"});
+        runOnFile(
+            path(),
+            {"CREATE TABLE SERVER (Address varchar(50), Username varchar(50), Pass varchar(50), "
+             "Dbname varchar(50), Type varchar(50), Who varchar(50), Changed varchar(50))",
+             "INSERT INTO SERVER VALUES ('db.example', 'monitor', 'pw', 'sensors', 'mySQL', "
+             "'ADMIN', '11/30/2026 - 09:15')"});
         Module m(path());
         QCOMPARE(m.ds.DbType, QString("mySQL"));
         QCOMPARE(m.ds.MyConnection1.settings().host, QString("db.example"));
@@ -205,7 +224,8 @@ private slots:
         {
             Tdf df(path());
         }
-        runOnFile(path(), {"INSERT INTO REGISTRATION (REG_ID, REG_NAME) VALUES (1, 'St. Olaf Hospital')"});
+        runOnFile(path(),
+                  {"INSERT INTO REGISTRATION (REG_ID, REG_NAME) VALUES (1, 'St. Olaf Hospital')"});
         Module m(path());
         QCOMPARE(m.ds.InstalledCompanyName, QString("St. Olaf Hospital"));
     }
@@ -225,11 +245,14 @@ private slots:
     void changesOnlyTheRowItFetched()
     {
         Tdf df(path());
-        QVERIFY(ExecSql(df.ADOCommand, "INSERT INTO USERS (USER_ID, USER_NAME, LOG_IN) VALUES ('ANN', 'Ann', 0)"));
-        QVERIFY(ExecSql(df.ADOCommand, "INSERT INTO USERS (USER_ID, USER_NAME, LOG_IN) VALUES ('BOB', 'Bob', 0)"));
+        QVERIFY(ExecSql(df.ADOCommand,
+                        "INSERT INTO USERS (USER_ID, USER_NAME, LOG_IN) VALUES ('ANN', 'Ann', 0)"));
+        QVERIFY(ExecSql(df.ADOCommand,
+                        "INSERT INTO USERS (USER_ID, USER_NAME, LOG_IN) VALUES ('BOB', 'Bob', 0)"));
 
         // The result lacks the key column; the statement's condition names the row.
-        QVERIFY(OpenSql(df.AdoView, SqlStatement(" Select LOG_IN from USERS Where USER_ID = ") << quoted("BOB")));
+        QVERIFY(OpenSql(df.AdoView, SqlStatement(" Select LOG_IN from USERS Where USER_ID = ")
+                                        << quoted("BOB")));
         QVERIFY(!AtEnd(df.AdoView));
         EditRow(df.AdoView);
         WriteField(df.AdoView, "LOG_IN", 1);
@@ -257,8 +280,10 @@ private slots:
         QCOMPARE(ReadField(df.AdoView, "USER_ID").asText(), QString("CARL"));
         CloseSql(df.AdoView);
 
-        QVERIFY(OpenSql(df.AdoView, SqlStatement(" Select * from USERS Where USER_ID = ") << quoted("carl")));
-        QCOMPARE(ReadField(df.AdoView, "ACCESS_LIST").asText(), QString("SENSOR SETUP\rHOURLY LOGS"));
+        QVERIFY(OpenSql(df.AdoView, SqlStatement(" Select * from USERS Where USER_ID = ")
+                                        << quoted("carl")));
+        QCOMPARE(ReadField(df.AdoView, "ACCESS_LIST").asText(),
+                 QString("SENSOR SETUP\rHOURLY LOGS"));
         QVERIFY(DeleteRow(df.AdoView));
         QVERIFY(AtEnd(df.AdoView));
         CloseSql(df.AdoView);
@@ -279,12 +304,15 @@ private slots:
     {
         QFETCH(QString, value);
         Tdf df(path());
-        QVERIFY(ExecSql(df.ADOCommand, "INSERT INTO USERS (USER_ID, USER_PASSWORD) VALUES ('ANN', 'SECRET1')"));
+        QVERIFY(ExecSql(df.ADOCommand,
+                        "INSERT INTO USERS (USER_ID, USER_PASSWORD) VALUES ('ANN', 'SECRET1')"));
         QVERIFY(OpenSql(df.AdoView, SqlStatement(" Select * from USERS Where USER_ID = ")
-                                        << quoted(value) << " And USER_PASSWORD = " << quoted(value)));
+                                        << quoted(value)
+                                        << " And USER_PASSWORD = " << quoted(value)));
         QVERIFY(AtEnd(df.AdoView));
         CloseSql(df.AdoView);
-        QVERIFY(ExecSql(df.ADOCommand, SqlStatement("DELETE FROM USERS Where USER_ID = ") << quoted(value)));
+        QVERIFY(ExecSql(df.ADOCommand, SqlStatement("DELETE FROM USERS Where USER_ID = ")
+                                           << quoted(value)));
         QVERIFY(OpenSql(df.AdoView, " Select * from USERS"));
         QCOMPARE(df.AdoView.rowCount(), 1);
         CloseSql(df.AdoView);

@@ -26,12 +26,15 @@ struct Installation
                  const QString& database, const TestServer& server)
         : df(dir.filePath("Database/sensordb.db"))
     {
-        SqlStatement insert("INSERT INTO SERVER (Address, Username, Pass, Dbname, Type, sqlProvider, "
-                            "persistinfo, Who, Changed) VALUES (");
-        insert << quoted(address) << ", " << quoted(server.user) << ", " << quoted(server.password) << ", "
-               << quoted(database) << ", " << quoted(type) << ", " << quoted(provider)
+        SqlStatement insert(
+            "INSERT INTO SERVER (Address, Username, Pass, Dbname, Type, sqlProvider, "
+            "persistinfo, Who, Changed) VALUES (");
+        insert << quoted(address) << ", " << quoted(server.user) << ", " << quoted(server.password)
+               << ", " << quoted(database) << ", " << quoted(type) << ", " << quoted(provider)
                << ", 'False', 'Admin', '12/11/2026 - 10:00')";
-        { Tds first(df, {}); } // creates the SERVER table
+        {
+            Tds first(df, {});
+        } // creates the SERVER table
         const SqlOutcome stored = ExecSql(df.ADOCommand, insert);
         if (!stored)
             qWarning("%s", qPrintable(stored.error()));
@@ -58,8 +61,10 @@ int countRows(QSqlDatabase& db, const QString& sql)
 const char* const fixtureRows[] = {
     "INSERT INTO REG (REG_NAME, ADDRESS1, ADDRESS2, CSZ, DEPT) VALUES "
     "('PHARMACY', '1 Main St', '', 'Springfield', 'PHARMACY'), ('  LAB  ', '2 Main St', 'Wing B', "
-    "'Springfield', '  LAB  '), ('BLOOD BANK', '3 Main St', 'Floor 2', 'Springfield', 'BLOOD BANK')",
-    "INSERT INTO SENSORS (SENSOR_ID, DEPT, SENSOR_TYPE, LOCATION, EXPECTED_VALUE, MAX_DEVIATION, STATUS_FLAG) "
+    "'Springfield', '  LAB  '), ('BLOOD BANK', '3 Main St', 'Floor 2', 'Springfield', 'BLOOD "
+    "BANK')",
+    "INSERT INTO SENSORS (SENSOR_ID, DEPT, SENSOR_TYPE, LOCATION, EXPECTED_VALUE, MAX_DEVIATION, "
+    "STATUS_FLAG) "
     "VALUES ('00', 'LAB', 'T', 'Fridge 1', 5, 3, -1), ('01', 'LAB', 'TRH', 'Room', 21, 4, -1), "
     "('02', 'LAB', 'THS', 'Freezer', -20, 5, 0), ('03', 'LAB', 'T', 'Spare', 5, 3, 1), "
     "('00', 'PHARMACY', 'T', 'Vaccines', 5, 3, -1)",
@@ -68,8 +73,10 @@ const char* const fixtureRows[] = {
     "('20261202', '00', 'LAB', 'L00:4.9', 0), ('20261215', '00', 'LAB', 'L00:4.8', 0), "
     "('20261201', '01', 'LAB', 'L01:21.0^45', 0), ('20261201', '00', 'PHARMACY', 'P00:5.5', 0)",
     "INSERT INTO CALL_EVENT (`DATE`, `TIME`, SENSOR_ID, DEPT, ALARM_METHOD, ACTUAL) VALUES "
-    "('12/01/2026', '10:00:00', '00', 'LAB', NULL, 'x'), ('12/01/2026', '10:00:00', '00', 'LAB', NULL, 'x'), "
-    "('12/05/2026', '11:00:00', '00', 'LAB', 'PHONE', 'y'), ('12/01/2026', '10:00:00', '00', 'PHARMACY', NULL, 'x')",
+    "('12/01/2026', '10:00:00', '00', 'LAB', NULL, 'x'), ('12/01/2026', '10:00:00', '00', 'LAB', "
+    "NULL, 'x'), "
+    "('12/05/2026', '11:00:00', '00', 'LAB', 'PHONE', 'y'), ('12/01/2026', '10:00:00', '00', "
+    "'PHARMACY', NULL, 'x')",
 };
 
 } // namespace
@@ -79,7 +86,6 @@ class TestServerBranches : public QObject
     Q_OBJECT
 
     TestServer m_server = TestServer::fromEnvironment();
-
 
     // An installation whose server is at a given port: MySQL, ODBC with MariaDB's driver, or
     // ODBC with FreeTDS (the production driver for SQL Server).
@@ -91,7 +97,8 @@ class TestServerBranches : public QObject
             return std::make_unique<Installation>("mySQL", "", at.address(), database, at);
         if (branch == "FreeTDS")
             return std::make_unique<Installation>("SQL 2005", "", hostPort, database, at);
-        return std::make_unique<Installation>("SQL 2000", "MariaDB Unicode", hostPort, database, at);
+        return std::make_unique<Installation>("SQL 2000", "MariaDB Unicode", hostPort, database,
+                                              at);
     }
 
     std::unique_ptr<Installation> installationFor(const QString& branch, const QString& database)
@@ -142,7 +149,8 @@ private slots:
         QCOMPARE(inst->ds->IsMySqlType(), branch == "mySQL");
         QCOMPARE(inst->ds->IsAdoType(), branch != "mySQL");
         if (branch != "mySQL")
-            QVERIFY2(inst->ds->odbcConnectionString().startsWith("Driver={MariaDB Unicode};SERVER=127.0.0.1;PORT="),
+            QVERIFY2(inst->ds->odbcConnectionString().startsWith(
+                         "Driver={MariaDB Unicode};SERVER=127.0.0.1;PORT="),
                      qPrintable(inst->ds->odbcConnectionString()));
     }
 
@@ -155,8 +163,9 @@ private slots:
         Tds& ds = *inst->ds;
         Dataset& lists = branch == "mySQL" ? ds.MyQuery1 : ds.AdoQuery;
         const SqlStatement departments =
-            branch == "mySQL" ? SqlStatement::lines({"Select REG_NAME from REG", " Order by REG_NAME"})
-                              : SqlStatement(" Select distinct REG_NAME from REG Order by REG_NAME");
+            branch == "mySQL"
+                ? SqlStatement::lines({"Select REG_NAME from REG", " Order by REG_NAME"})
+                : SqlStatement(" Select distinct REG_NAME from REG Order by REG_NAME");
         QVERIFY(OpenSql(lists, departments));
         QStringList names;
         for (; !AtEnd(lists); NextRow(lists))
@@ -167,9 +176,11 @@ private slots:
         // (The SQL Server lists that read "-1And" are T-SQL only: MariaDB takes "1And" for a name.)
         const SqlStatement sensors =
             branch == "mySQL"
-                ? SqlStatement::lines({" Select distinct SENSOR_ID from SENSORS", " Where STATUS_FLAG = -1",
-                                       SqlStatement(" And DEPT = ") << quoted("LAB"), " Order by SENSOR_ID"})
-                : SqlStatement(" Select distinct SENSOR_ID from SENSORS Where STATUS_FLAG = -1 And DEPT = ")
+                ? SqlStatement::lines(
+                      {" Select distinct SENSOR_ID from SENSORS", " Where STATUS_FLAG = -1",
+                       SqlStatement(" And DEPT = ") << quoted("LAB"), " Order by SENSOR_ID"})
+                : SqlStatement(
+                      " Select distinct SENSOR_ID from SENSORS Where STATUS_FLAG = -1 And DEPT = ")
                       << quoted("LAB") << " Order by SENSOR_ID";
         const SqlOutcome opened = OpenSql(lists, sensors);
         QVERIFY2(opened, qPrintable(opened.error()));
@@ -187,16 +198,16 @@ private slots:
         arrangeServer("kelvra_branches");
         const auto inst = installationFor(branch, "kelvra_branches");
         Dataset& view = branch == "mySQL" ? inst->ds->MyQuery1 : inst->ds->AdoView;
-        QVERIFY(OpenSql(view, SqlStatement("Select * from SENSORS Where DEPT = ") << quoted("LAB")
-                                  << " And SENSOR_ID = " << quoted("02")));
+        QVERIFY(OpenSql(view, SqlStatement("Select * from SENSORS Where DEPT = ")
+                                  << quoted("LAB") << " And SENSOR_ID = " << quoted("02")));
         QCOMPARE(ReadField(view, "expected_value").asDouble(), -20.0);
         QCOMPARE(ReadField(view, "MAX_DEVIATION").asText(), QString("5"));
         QCOMPARE(ReadField(view, "STATUS_FLAG").asBool(), false);
         QCOMPARE(ReadField(view, "CHANGED").asText(), QString()); // NULL
         QVERIFY(ReadField(view, "NO_SUCH_COLUMN").isNull());
         CloseSql(view);
-        QVERIFY(OpenSql(view, SqlStatement("Select * from SENSORS Where DEPT = ") << quoted("LAB")
-                                  << " And SENSOR_ID = " << quoted("03")));
+        QVERIFY(OpenSql(view, SqlStatement("Select * from SENSORS Where DEPT = ")
+                                  << quoted("LAB") << " And SENSOR_ID = " << quoted("03")));
         QCOMPARE(ReadField(view, "STATUS_FLAG").asBool(), true); // 1 reads as yes
         CloseSql(view);
     }
@@ -228,14 +239,15 @@ private slots:
         CloseSql(view);
 
         if (branch == "mySQL") {
-            QVERIFY(ExecSql(ds.MyQuery1, SqlStatement::lines({"Delete from OBSERVATIONS",
-                                                              SqlStatement(" Where DEPT =") << quoted(value),
-                                                              SqlStatement(" AND OBS_DATE Between ")
-                                                                  << quoted("0") << " AND " << quoted(value)})));
+            QVERIFY(ExecSql(ds.MyQuery1,
+                            SqlStatement::lines({"Delete from OBSERVATIONS",
+                                                 SqlStatement(" Where DEPT =") << quoted(value),
+                                                 SqlStatement(" AND OBS_DATE Between ")
+                                                     << quoted("0") << " AND " << quoted(value)})));
         } else {
             QVERIFY(OpenSql(ds.AdoView, SqlStatement("Select * from OBSERVATIONS WHERE DEPT = ")
-                                            << quoted(value) << " AND OBS_DATE Between " << quoted("0")
-                                            << " AND " << quoted(value)));
+                                            << quoted(value) << " AND OBS_DATE Between "
+                                            << quoted("0") << " AND " << quoted(value)));
             while (!AtEnd(ds.AdoView))
                 QVERIFY(DeleteRow(ds.AdoView));
             CloseSql(ds.AdoView);
@@ -254,16 +266,18 @@ private slots:
         Tds& ds = *inst->ds;
         const QString dept = "LAB";
         if (branch == "mySQL") {
-            QVERIFY(ExecSql(ds.MyQuery1, SqlStatement::lines({"Delete from OBSERVATIONS",
-                                                              SqlStatement(" Where DEPT =") << quoted(dept),
-                                                              SqlStatement(" AND OBS_DATE Between ")
-                                                                  << quoted("20261201") << " AND "
-                                                                  << quoted("20261231")})));
-            QVERIFY(ExecSql(ds.MyQuery1, SqlStatement::lines({"Delete from CALL_EVENT",
-                                                              SqlStatement(" Where DEPT =") << quoted(dept),
-                                                              SqlStatement(" AND DATE Between ")
-                                                                  << quoted("12/01/2026") << " AND "
-                                                                  << quoted("12/31/2026")})));
+            QVERIFY(ExecSql(
+                ds.MyQuery1,
+                SqlStatement::lines({"Delete from OBSERVATIONS",
+                                     SqlStatement(" Where DEPT =") << quoted(dept),
+                                     SqlStatement(" AND OBS_DATE Between ")
+                                         << quoted("20261201") << " AND " << quoted("20261231")})));
+            QVERIFY(ExecSql(ds.MyQuery1,
+                            SqlStatement::lines({"Delete from CALL_EVENT",
+                                                 SqlStatement(" Where DEPT =") << quoted(dept),
+                                                 SqlStatement(" AND DATE Between ")
+                                                     << quoted("12/01/2026") << " AND "
+                                                     << quoted("12/31/2026")})));
         } else {
             for (const SqlStatement& selection :
                  {SqlStatement("Select * from OBSERVATIONS WHERE DEPT = ")
@@ -274,7 +288,8 @@ private slots:
                       << quoted("12/31/2026")}) {
                 const SqlOutcome opened = OpenSql(ds.AdoView, selection);
                 QVERIFY2(opened, qPrintable(opened.error()));
-                // Two identical CALL_EVENT rows: the first deletion takes both, the second finds none.
+                // Two identical CALL_EVENT rows: the first deletion takes both, the second finds
+                // none.
                 while (!AtEnd(ds.AdoView)) {
                     const SqlOutcome deleted = DeleteRow(ds.AdoView);
                     QVERIFY2(deleted, qPrintable(deleted.error()));
@@ -283,7 +298,8 @@ private slots:
             }
         }
         QSqlDatabase db = checkConnection("kelvra_branches");
-        QCOMPARE(countRows(db, "SELECT COUNT(*) FROM OBSERVATIONS WHERE DEPT = 'LAB'"), 1); // 20261130 stays
+        QCOMPARE(countRows(db, "SELECT COUNT(*) FROM OBSERVATIONS WHERE DEPT = 'LAB'"),
+                 1); // 20261130 stays
         QCOMPARE(countRows(db, "SELECT COUNT(*) FROM OBSERVATIONS WHERE DEPT = 'PHARMACY'"), 1);
         QCOMPARE(countRows(db, "SELECT COUNT(*) FROM CALL_EVENT WHERE DEPT = 'LAB'"), 0);
         QCOMPARE(countRows(db, "SELECT COUNT(*) FROM CALL_EVENT WHERE DEPT = 'PHARMACY'"), 1);
@@ -345,7 +361,8 @@ private slots:
         QTest::addColumn<int>("limitSeconds");
         QTest::newRow("mySQL") << "mySQL" << 3 * Tds::mySqlTimeoutSeconds;
         QTest::newRow("SQL Server through ODBC") << "SQL 2000" << 3 * Tds::odbcLoginTimeoutSeconds;
-        QTest::newRow("SQL Server through FreeTDS") << "FreeTDS" << 3 * Tds::odbcLoginTimeoutSeconds;
+        QTest::newRow("SQL Server through FreeTDS")
+            << "FreeTDS" << 3 * Tds::odbcLoginTimeoutSeconds;
     }
 
     void aSilentServerFailsWithinTheTimeOut()

@@ -12,9 +12,12 @@ private slots:
     void rendersValuesBetweenApostrophes()
     {
         const SqlStatement sql = SqlStatement(" Select * from USERS Where USER_ID = ")
-                                 << quoted("ADMIN") << " And USER_PASSWORD = " << quoted("X' OR '1'='1");
-        QCOMPARE(sql.text(),
-                 QString(" Select * from USERS Where USER_ID = 'ADMIN' And USER_PASSWORD = 'X' OR '1'='1'"));
+                                 << quoted("ADMIN")
+                                 << " And USER_PASSWORD = " << quoted("X' OR '1'='1");
+        QCOMPARE(
+            sql.text(),
+            QString(
+                " Select * from USERS Where USER_ID = 'ADMIN' And USER_PASSWORD = 'X' OR '1'='1'"));
         QCOMPARE(sql.placeholderText(),
                  QString(" Select * from USERS Where USER_ID = ? And USER_PASSWORD = ?"));
         QCOMPARE(sql.values(), QVariantList({"ADMIN", "X' OR '1'='1"}));
@@ -25,11 +28,21 @@ private slots:
         QTest::addColumn<QString>("value");
         QTest::addColumn<QString>("tsql");
         QTest::addColumn<QString>("mysql");
-        QTest::newRow("plain") << "LAB" << "'LAB'" << "'LAB'";
-        QTest::newRow("apostrophes") << "X' OR '1'='1" << "'X'' OR ''1''=''1'" << "'X'' OR ''1''=''1'";
-        QTest::newRow("trailing backslash") << R"(LAB\)" << R"('LAB\')" << R"('LAB\\')";
-        QTest::newRow("backslash quote") << R"(\')" << R"('\''')" << R"('\\''')";
-        QTest::newRow("NUL dropped") << QString("A") + QChar(0) + "B" << "'AB'" << "'AB'";
+        QTest::newRow("plain") << "LAB"
+                               << "'LAB'"
+                               << "'LAB'";
+        QTest::newRow("apostrophes") << "X' OR '1'='1"
+                                     << "'X'' OR ''1''=''1'"
+                                     << "'X'' OR ''1''=''1'";
+        QTest::newRow("trailing backslash") << R"(LAB\)"
+                                            << R"('LAB\')"
+                                            << R"('LAB\\')";
+        QTest::newRow("backslash quote") << R"(\')"
+                                         << R"('\''')"
+                                         << R"('\\''')";
+        QTest::newRow("NUL dropped") << QString("A") + QChar(0) + "B"
+                                     << "'AB'"
+                                     << "'AB'";
     }
 
     void escapesLiteralsForEachServer()
@@ -49,8 +62,9 @@ private slots:
         const SqlStatement sql = SqlStatement::lines(
             {" Select distinct SENSOR_ID from SENSORS", " Where STATUS_FLAG = -1",
              SqlStatement(" And DEPT = ") << quoted("LAB"), " Order by SENSOR_ID"});
-        QCOMPARE(sql.text(), QString(" Select distinct SENSOR_ID from SENSORS\n Where STATUS_FLAG = -1\n"
-                                     " And DEPT = 'LAB'\n Order by SENSOR_ID"));
+        QCOMPARE(sql.text(),
+                 QString(" Select distinct SENSOR_ID from SENSORS\n Where STATUS_FLAG = -1\n"
+                         " And DEPT = 'LAB'\n Order by SENSOR_ID"));
         QCOMPARE(sql.values().size(), 1);
     }
 
@@ -58,11 +72,16 @@ private slots:
     {
         QTest::addColumn<QString>("statement");
         QTest::addColumn<QString>("table");
-        QTest::newRow("select") << " Select LOG_IN from USERS Where USER_ID = ?" << "USERS";
-        QTest::newRow("lower case") << "select * from Server" << "Server";
-        QTest::newRow("delete") << "Delete from OBSERVATIONS\n Where DEPT =?" << "OBSERVATIONS";
-        QTest::newRow("drop") << "DROP TABLE CALL_EVENT" << "CALL_EVENT";
-        QTest::newRow("none") << "select 1" << "";
+        QTest::newRow("select") << " Select LOG_IN from USERS Where USER_ID = ?"
+                                << "USERS";
+        QTest::newRow("lower case") << "select * from Server"
+                                    << "Server";
+        QTest::newRow("delete") << "Delete from OBSERVATIONS\n Where DEPT =?"
+                                << "OBSERVATIONS";
+        QTest::newRow("drop") << "DROP TABLE CALL_EVENT"
+                              << "CALL_EVENT";
+        QTest::newRow("none") << "select 1"
+                              << "";
     }
 
     void findsTable()

@@ -47,8 +47,9 @@ struct CreationSnapshot
 struct Harness
 {
     explicit Harness(QSize screenSize = {1024, 768})
-        : df(dir.filePath("Database/sensordb.db")), ds(df, {}), screen(screenSize), session(clock),
-          context{dialogs, clock, pause, screen, desktop, df, ds, session}, form(context)
+        : df(dir.filePath("Database/sensordb.db")), ds(df, {}), screen(screenSize),
+          session(clock), context{dialogs, clock, pause, screen, desktop, df, ds, session},
+          form(context)
     {
     }
 
@@ -65,11 +66,12 @@ struct Harness
     // Every screen gets a plain window that remembers the state of the indicator.
     void registerDummyScreens()
     {
-        for (ScreenId id : {ScreenId::CompanyRegistration, ScreenId::SensorSetup, ScreenId::UserAccounts,
-                            ScreenId::AlarmCallList, ScreenId::SensorReadings, ScreenId::DailySignout,
-                            ScreenId::HourlyLogReport, ScreenId::HourlyGraphs, ScreenId::MonthlyLogReport,
-                            ScreenId::MonthlyGraphs, ScreenId::ExceptionReport, ScreenId::ExceptionReport800,
-                            ScreenId::ServerAdmin}) {
+        for (ScreenId id :
+             {ScreenId::CompanyRegistration, ScreenId::SensorSetup, ScreenId::UserAccounts,
+              ScreenId::AlarmCallList, ScreenId::SensorReadings, ScreenId::DailySignout,
+              ScreenId::HourlyLogReport, ScreenId::HourlyGraphs, ScreenId::MonthlyLogReport,
+              ScreenId::MonthlyGraphs, ScreenId::ExceptionReport, ScreenId::ExceptionReport800,
+              ScreenId::ServerAdmin}) {
             form.setScreenFactory(id, [this, id](AppContext&) {
                 auto* window = new QWidget;
                 window->setObjectName(QString("screen%1").arg(static_cast<int>(id)));
@@ -114,12 +116,15 @@ private slots:
         QCOMPARE(h.form.windowTitle(), QString("Veltrin® SP"));
         QCOMPARE(h.child<QLabel>("Label1")->text(), QString("Logged Off"));
         QCOMPARE(h.child<QLabel>("Label13")->text(),
-                 QString("W  i  r  e  l  e  s  s      S  P       S  y  s  t  e  m      M  a  n  a  g  e  r"));
-        QCOMPARE(h.child<QLabel>("Label7")->text(), QString("Veltrin® DA Vidiroze Dovero Vuvuvid Server"));
+                 QString("W  i  r  e  l  e  s  s      S  P       S  y  s  t  e  m      M  a  n  a  "
+                         "g  e  r"));
+        QCOMPARE(h.child<QLabel>("Label7")->text(),
+                 QString("Veltrin® DA Vidiroze Dovero Vuvuvid Server"));
         QCOMPARE(h.child<QLabel>("Label16")->text(), QString("PLEASE WAIT....."));
         for (const char* menu : {"Admin1", "UserDef1", "Observations1"})
             QVERIFY2(!h.form.topMenu(menu)->menuAction()->isEnabled(), menu);
-        for (const char* hidden : {"Label16", "ProgressBar1", "logon_panel", "chapwd_panel", "server_panel", "Panel12"})
+        for (const char* hidden :
+             {"Label16", "ProgressBar1", "logon_panel", "chapwd_panel", "server_panel", "Panel12"})
             QVERIFY2(h.child<QWidget>(hidden)->isHidden(), hidden);
         QCOMPARE(h.form.minimumSize(), QSize(681, 395));
         QCOMPARE(h.form.maximumSize(), QSize(1024, 768));
@@ -130,23 +135,57 @@ private slots:
         QTest::addColumn<QString>("item");
         QTest::addColumn<QString>("menu");
         QTest::addColumn<QString>("caption");
-        QTest::newRow("build") << "BuildInformation1" << "Admin1" << "&Build Information";
-        QTest::newRow("manual") << "AmbrixManual1" << "Admin1" << "Veltrin SP® &Manual";
-        QTest::newRow("company") << "CompanyRegistration1" << "Admin1" << "&Company Registration";
-        QTest::newRow("password") << "ChangeYourPassword1" << "Admin1" << "C&hange Your Password";
-        QTest::newRow("server admin") << "ServerDatabaseAdmin1" << "Admin1" << "Server Database Admin";
-        QTest::newRow("exit") << "AmbrixEXIT" << "Admin1" << "&Exit Veltrin® SP";
-        QTest::newRow("sensors") << "Sensors1" << "UserDef1" << "&Sensor Setup";
-        QTest::newRow("users") << "users1" << "UserDef1" << "&User Accounts";
-        QTest::newRow("call list") << "AlarmCallList1" << "UserDef1" << "&Alarm Call List";
-        QTest::newRow("server config") << "ServerConfig1" << "UserDef1" << "Server Config";
-        QTest::newRow("readings") << "CheckALLSensor1" << "Observations1" << "&Sensor Readings";
-        QTest::newRow("sign out") << "DailySignout1" << "Observations1" << "&Daily Signout";
-        QTest::newRow("hourly log") << "Real_Time_Table" << "Observations1" << "&Hourly Log Report";
-        QTest::newRow("hourly graphs") << "HourlyGraphs1" << "Observations1" << "H&ourly Graphs";
-        QTest::newRow("monthly log") << "DataLogs1" << "Observations1" << "&Monthly Log Report";
-        QTest::newRow("monthly graphs") << "MonthlyGraphs1" << "Observations1" << "Monthly &Graphs";
-        QTest::newRow("exceptions") << "CALL_LOG" << "Observations1" << "&Exception Report";
+        QTest::newRow("build") << "BuildInformation1"
+                               << "Admin1"
+                               << "&Build Information";
+        QTest::newRow("manual") << "AmbrixManual1"
+                                << "Admin1"
+                                << "Veltrin SP® &Manual";
+        QTest::newRow("company") << "CompanyRegistration1"
+                                 << "Admin1"
+                                 << "&Company Registration";
+        QTest::newRow("password") << "ChangeYourPassword1"
+                                  << "Admin1"
+                                  << "C&hange Your Password";
+        QTest::newRow("server admin") << "ServerDatabaseAdmin1"
+                                      << "Admin1"
+                                      << "Server Database Admin";
+        QTest::newRow("exit") << "AmbrixEXIT"
+                              << "Admin1"
+                              << "&Exit Veltrin® SP";
+        QTest::newRow("sensors") << "Sensors1"
+                                 << "UserDef1"
+                                 << "&Sensor Setup";
+        QTest::newRow("users") << "users1"
+                               << "UserDef1"
+                               << "&User Accounts";
+        QTest::newRow("call list") << "AlarmCallList1"
+                                   << "UserDef1"
+                                   << "&Alarm Call List";
+        QTest::newRow("server config") << "ServerConfig1"
+                                       << "UserDef1"
+                                       << "Server Config";
+        QTest::newRow("readings") << "CheckALLSensor1"
+                                  << "Observations1"
+                                  << "&Sensor Readings";
+        QTest::newRow("sign out") << "DailySignout1"
+                                  << "Observations1"
+                                  << "&Daily Signout";
+        QTest::newRow("hourly log") << "Real_Time_Table"
+                                    << "Observations1"
+                                    << "&Hourly Log Report";
+        QTest::newRow("hourly graphs") << "HourlyGraphs1"
+                                       << "Observations1"
+                                       << "H&ourly Graphs";
+        QTest::newRow("monthly log") << "DataLogs1"
+                                     << "Observations1"
+                                     << "&Monthly Log Report";
+        QTest::newRow("monthly graphs") << "MonthlyGraphs1"
+                                        << "Observations1"
+                                        << "Monthly &Graphs";
+        QTest::newRow("exceptions") << "CALL_LOG"
+                                    << "Observations1"
+                                    << "&Exception Report";
     }
 
     void menusCarryTheirCaptions()
@@ -187,13 +226,14 @@ private slots:
         QFETCH(QString, accessName);
         Harness h;
         h.registerDummyScreens();
-        QStringList everythingElse = {AccessName::UserAccounts, AccessName::CompanyRegistration,
-                                      AccessName::ServerDatabaseAdmin, AccessName::ServerConfig,
-                                      AccessName::SensorSetup, AccessName::AlarmCallList,
-                                      AccessName::SensorReadings, AccessName::DailySignOut,
-                                      AccessName::HourlyLogs, AccessName::MonthlyLogs,
-                                      AccessName::MonthlyGraphs, AccessName::ExceptionReport,
-                                      AccessName::HourlyGraphs};
+        QStringList everythingElse = {
+            AccessName::UserAccounts,        AccessName::CompanyRegistration,
+            AccessName::ServerDatabaseAdmin, AccessName::ServerConfig,
+            AccessName::SensorSetup,         AccessName::AlarmCallList,
+            AccessName::SensorReadings,      AccessName::DailySignOut,
+            AccessName::HourlyLogs,          AccessName::MonthlyLogs,
+            AccessName::MonthlyGraphs,       AccessName::ExceptionReport,
+            AccessName::HourlyGraphs};
         everythingElse.removeAll(accessName);
         h.signOn(everythingElse);
         h.form.menuItem(item)->trigger();
@@ -373,8 +413,10 @@ private slots:
         h.trigger("BuildInformation1");
         QWidget* panel = h.child<QWidget>("Panel12");
         QVERIFY(!panel->isHidden());
-        QCOMPARE(panel->pos(), QPoint(h.form.width() / 2 - panel->width() / 2, h.form.height() / 2 - panel->height() / 2));
-        QCOMPARE(h.child<QLabel>("Panel12_title")->text(), QString("Veltrin® SP Build Information"));
+        QCOMPARE(panel->pos(), QPoint(h.form.width() / 2 - panel->width() / 2,
+                                      h.form.height() / 2 - panel->height() / 2));
+        QCOMPARE(h.child<QLabel>("Panel12_title")->text(),
+                 QString("Veltrin® SP Build Information"));
         QCOMPARE(h.child<QLabel>("build_text")->text(), QString("Build 1.2.0.4.23.8"));
         QCOMPARE(h.child<QPushButton>("Build_ok_btn")->text(), QString("&OK"));
         h.child<QPushButton>("Build_ok_btn")->click();
@@ -386,7 +428,8 @@ private slots:
         Harness h;
         h.trigger("AmbrixManual1");
         QCOMPARE(h.desktop.opened, QStringList{TSPmenu_form::manualPath()});
-        QCOMPARE(h.dialogs.texts(), QStringList{"Error Opening Manual From " + TSPmenu_form::manualFolder()});
+        QCOMPARE(h.dialogs.texts(),
+                 QStringList{"Error Opening Manual From " + TSPmenu_form::manualFolder()});
 
         h.dialogs.clear();
         h.desktop.succeed = true;

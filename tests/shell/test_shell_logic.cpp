@@ -18,11 +18,15 @@ private slots:
     {
         QTest::addColumn<QString>("stored");
         QTest::addColumn<QStringList>("expected");
-        QTest::newRow("CR LF") << "SENSOR SETUP\r\nHOURLY LOGS\r\n" << QStringList{"SENSOR SETUP", "HOURLY LOGS"};
-        QTest::newRow("CR alone") << "SENSOR SETUP\rHOURLY LOGS" << QStringList{"SENSOR SETUP", "HOURLY LOGS"};
-        QTest::newRow("LF alone") << "SENSOR SETUP\nHOURLY LOGS\n" << QStringList{"SENSOR SETUP", "HOURLY LOGS"};
+        QTest::newRow("CR LF") << "SENSOR SETUP\r\nHOURLY LOGS\r\n"
+                               << QStringList{"SENSOR SETUP", "HOURLY LOGS"};
+        QTest::newRow("CR alone") << "SENSOR SETUP\rHOURLY LOGS"
+                                  << QStringList{"SENSOR SETUP", "HOURLY LOGS"};
+        QTest::newRow("LF alone") << "SENSOR SETUP\nHOURLY LOGS\n"
+                                  << QStringList{"SENSOR SETUP", "HOURLY LOGS"};
         QTest::newRow("empty") << "" << QStringList{};
-        QTest::newRow("trailing blank kept") << "HOURLY GRAPHS \r\n" << QStringList{"HOURLY GRAPHS "};
+        QTest::newRow("trailing blank kept") << "HOURLY GRAPHS \r\n"
+                                             << QStringList{"HOURLY GRAPHS "};
     }
 
     void parsesAccessLists()
@@ -63,10 +67,10 @@ private slots:
 
     void laysOutTheBackdrop()
     {
-        const QHash<QString, QSize> sizes = {{"Image1", {441, 84}},      {"Label13", {640, 28}},
-                                             {"Label16", {220, 20}},     {"ProgressBar1", {301, 16}},
-                                             {"Label7", {420, 22}},      {"logon_panel", {330, 190}},
-                                             {"chapwd_panel", {330, 210}}};
+        const QHash<QString, QSize> sizes = {
+            {"Image1", {441, 84}},       {"Label13", {640, 28}}, {"Label16", {220, 20}},
+            {"ProgressBar1", {301, 16}}, {"Label7", {420, 22}},  {"logon_panel", {330, 190}},
+            {"chapwd_panel", {330, 210}}};
         const QHash<QString, QPoint> at = backdropPositions(1025, 719, sizes);
         QCOMPARE(at.value("Image1"), QPoint(512 - 220, 359 - 155)); // halves round towards zero
         QCOMPARE(at.value("Label13"), QPoint(512 - 320, 359 - 68));

@@ -17,7 +17,8 @@ int main(int argc, char* argv[])
         QStringLiteral("Stores the server connection settings in a local settings database."));
     parser.addHelpOption();
     parser.addOptions({
-        {QStringLiteral("settings-db"), QStringLiteral("The local settings file (default Database/sensordb.db)."),
+        {QStringLiteral("settings-db"),
+         QStringLiteral("The local settings file (default Database/sensordb.db)."),
          QStringLiteral("path"), kelvra::Tdf::defaultDatabasePath()},
         {QStringLiteral("type"), QStringLiteral("Database type: mySQL, SQL 2000 or SQL 2005."),
          QStringLiteral("type"), QStringLiteral("mySQL")},
@@ -27,7 +28,8 @@ int main(int argc, char* argv[])
          QStringLiteral("sensors")},
         {QStringLiteral("user"), QStringLiteral("Login name."), QStringLiteral("name")},
         {QStringLiteral("password"), QStringLiteral("Login password."), QStringLiteral("text")},
-        {QStringLiteral("provider"), QStringLiteral("Provider (SQL Server types)."), QStringLiteral("name")},
+        {QStringLiteral("provider"), QStringLiteral("Provider (SQL Server types)."),
+         QStringLiteral("name")},
     });
     parser.process(app);
 
@@ -43,14 +45,14 @@ int main(int argc, char* argv[])
     QTextStream err(stderr);
     kelvra::Tdf df(parser.value(QStringLiteral("settings-db")));
     kelvra::Tds ds(df, [&err](const QString& text) { err << text << '\n'; });
-    const kelvra::SqlOutcome saved =
-        kelvra::saveServerSettings(df, settings, QStringLiteral("Admin"), QDateTime::currentDateTime());
+    const kelvra::SqlOutcome saved = kelvra::saveServerSettings(
+        df, settings, QStringLiteral("Admin"), QDateTime::currentDateTime());
     if (!saved) {
         err << "localsettings: " << saved.error() << '\n';
         return 1;
     }
     QTextStream(stdout) << "localsettings: " << settings.type << " server " << settings.address
-                        << ", database " << settings.database << " stored in "
-                        << df.databasePath() << '\n';
+                        << ", database " << settings.database << " stored in " << df.databasePath()
+                        << '\n';
     return 0;
 }
