@@ -106,9 +106,8 @@ void measure(const QString& label, int n, const std::function<bool(int)>& read)
 
 SqlStatement sensorRead(int i)
 {
-    return SqlStatement(QStringLiteral("Select * from SENSORS Where DEPT = "))
-           << quoted(QStringLiteral("PHARMACY")) << QStringLiteral(" And SENSOR_ID = ")
-           << quoted(sensorId(i));
+    return SqlStatement("Select * from SENSORS Where DEPT = ")
+           << quoted(QStringLiteral("PHARMACY")) << " And SENSOR_ID = " << quoted(sensorId(i));
 }
 
 bool readThrough(Dataset& dataset, int i)

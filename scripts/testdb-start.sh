@@ -7,10 +7,22 @@ set -euo pipefail
 datadir=$(realpath -m "${1:?data folder}")
 port=${2:?port}
 
+# Table names compare without regard to case, as on the Windows servers the statements were
+# written for ("Select * from Sensors"); a folder made without that setting is made anew.
+case_marker="$datadir/.lower-case-table-names"
+if [ -d "$datadir/mysql" ] && [ ! -f "$case_marker" ]; then
+    if [ -f "$datadir/pid" ] && kill -0 "$(cat "$datadir/pid")" 2>/dev/null; then
+        kill "$(cat "$datadir/pid")"
+        for _ in $(seq 1 100); do kill -0 "$(cat "$datadir/pid")" 2>/dev/null || break; sleep 0.1; done
+    fi
+    rm -rf "$datadir"
+fi
 if [ ! -d "$datadir/mysql" ]; then
     mkdir -p "$datadir"
     mariadb-install-db --no-defaults --user=root --datadir="$datadir" \
-        --auth-root-authentication-method=socket --skip-test-db >"$datadir.install.log" 2>&1
+        --auth-root-authentication-method=socket --skip-test-db --lower-case-table-names=1 \
+        >"$datadir.install.log" 2>&1
+    touch "$case_marker"
 fi
 
 if [ -f "$datadir/pid" ] && kill -0 "$(cat "$datadir/pid")" 2>/dev/null; then
@@ -20,7 +32,7 @@ fi
 
 mariadbd --no-defaults --user=root --datadir="$datadir" --socket="$datadir/s.sock" \
     --pid-file="$datadir/pid" --port="$port" --bind-address=127.0.0.1 --skip-name-resolve \
-    --log-error="$datadir/error.log" >/dev/null 2>&1 &
+    --lower-case-table-names=1 --log-error="$datadir/error.log" >/dev/null 2>&1 &
 server=$!
 
 ready=no

@@ -111,28 +111,96 @@ QString tdsVersionOf(const QString& provider)
     return QStringLiteral("7.1");
 }
 
-bool isMariaDbDriver(const QString& driver)
+QString findValue(const QList<Pair>& pairs, const char* key)
 {
-    return driver.contains(QLatin1String("MariaDB"), Qt::CaseInsensitive) ||
-           driver.contains(QLatin1String("MySQL"), Qt::CaseInsensitive);
+    return valueOf(pairs, {key});
+}
+
+// The time-out keys of a driver, each with its value.
+QList<Pair> timeoutKeys(OdbcDriverKind kind, const ServerTimeouts& timeouts)
+{
+    const QString statement = QString::number(timeouts.statementSeconds);
+    switch (kind) {
+    case OdbcDriverKind::FreeTds:
+        // The login time-out reaches FreeTDS through SQL_ATTR_LOGIN_TIMEOUT.
+        return {{QStringLiteral("Timeout"), statement}};
+    case OdbcDriverKind::MariaDb:
+        // This driver ignores the ODBC login time-out, and without read and write time-outs
+        // a silent server holds a statement forever.
+        return {{QStringLiteral("CONN_TIMEOUT"), QString::number(timeouts.loginSeconds)},
+                {QStringLiteral("READ_TIMEOUT"), statement},
+                {QStringLiteral("WRITE_TIMEOUT"), statement}};
+    case OdbcDriverKind::Other:
+        break;
+    }
+    return {};
+}
+
+QString withTimeouts(const QString& odbc, const ServerTimeouts& timeouts,
+                     const DataSourceEntry& dataSourceEntry)
+{
+    const QList<Pair> pairs = parsePairs(odbc);
+    const QString dataSource = findValue(pairs, "DSN");
+    QString driver = findValue(pairs, "Driver");
+    if (driver.isEmpty() && !dataSource.isEmpty() && dataSourceEntry)
+        driver = dataSourceEntry(dataSource, QStringLiteral("Driver"));
+    if (driver.startsWith(QLatin1Char('{')) && driver.endsWith(QLatin1Char('}')))
+        driver = driver.mid(1, driver.size() - 2);
+
+    QString result = odbc;
+    while (result.endsWith(QLatin1Char(';')))
+        result.chop(1);
+    for (const Pair& key : timeoutKeys(odbcDriverKind(driver), timeouts)) {
+        const bool named =
+            hasKey(pairs, qPrintable(key.key)) || (!dataSource.isEmpty() && dataSourceEntry &&
+                                                   !dataSourceEntry(dataSource, key.key).isEmpty());
+        if (!named)
+            result += QLatin1Char(';') + key.key + QLatin1Char('=') + key.value;
+    }
+    return result;
 }
 
 } // namespace
 
-LiteralStyle odbcLiteralStyle(const QString& odbc)
+QString qtOdbcDatabaseName(const QString& odbc)
 {
-    return isMariaDbDriver(valueOf(parsePairs(odbc), {"Driver"})) ? LiteralStyle::MySql
-                                                                  : LiteralStyle::TransactSql;
+    if (odbc.contains(QLatin1String("DRIVER="), Qt::CaseInsensitive) ||
+        odbc.contains(QLatin1String("SERVER="), Qt::CaseInsensitive) ||
+        odbc.contains(QLatin1String(".dsn"), Qt::CaseInsensitive))
+        return odbc;
+    const QList<Pair> pairs = parsePairs(odbc);
+    QStringList parts{findValue(pairs, "DSN")};
+    for (const QString& part : odbc.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
+        const QString key = part.left(part.indexOf(QLatin1Char('='))).trimmed();
+        if (key.compare(QLatin1String("DSN"), Qt::CaseInsensitive) != 0)
+            parts << part;
+    }
+    return parts.join(QLatin1Char(';'));
 }
 
-QString oleDbToOdbc(const QString& oleDb)
+OdbcDriverKind odbcDriverKind(const QString& driver)
+{
+    if (driver.contains(QLatin1String("FreeTDS"), Qt::CaseInsensitive) ||
+        driver.contains(QLatin1String("tdsodbc"), Qt::CaseInsensitive))
+        return OdbcDriverKind::FreeTds;
+    if (driver.contains(QLatin1String("MariaDB"), Qt::CaseInsensitive) ||
+        driver.contains(QLatin1String("MySQL"), Qt::CaseInsensitive) ||
+        driver.contains(QLatin1String("maodbc"), Qt::CaseInsensitive) ||
+        driver.contains(QLatin1String("myodbc"), Qt::CaseInsensitive))
+        return OdbcDriverKind::MariaDb;
+    return OdbcDriverKind::Other;
+}
+
+QString oleDbToOdbc(const QString& oleDb, const ServerTimeouts& timeouts,
+                    const DataSourceEntry& dataSourceEntry)
 {
     const QList<Pair> pairs = parsePairs(oleDb);
     if (hasKey(pairs, "Driver") || hasKey(pairs, "DSN"))
-        return oleDb;
+        return withTimeouts(oleDb, timeouts, dataSourceEntry);
 
     const QString provider = valueOf(pairs, {"Provider"});
     const QString driver = isSqlServerProvider(provider) ? QStringLiteral("FreeTDS") : provider;
+    const OdbcDriverKind kind = odbcDriverKind(driver);
 
     QStringList parts;
     parts << QStringLiteral("Driver={") + driver + QLatin1Char('}');
@@ -148,17 +216,16 @@ QString oleDbToOdbc(const QString& oleDb)
         parts << QStringLiteral("DATABASE=") + odbcValue(database);
     parts << QStringLiteral("UID=") + odbcValue(valueOf(pairs, {"User ID", "UID", "User"}));
     parts << QStringLiteral("PWD=") + odbcValue(valueOf(pairs, {"Password", "PWD"}));
-    if (driver == QLatin1String("FreeTDS")) {
+    if (kind == OdbcDriverKind::FreeTds) {
         // Left to guess the protocol version, FreeTDS waits on a silent server forever,
         // whatever the login time-out says; each provider speaks a known version.
         parts << QStringLiteral("TDS_Version=") + tdsVersionOf(provider);
     }
-    if (isMariaDbDriver(driver)) {
-        // This driver ignores the ODBC login time-out, and without read and write time-outs a
-        // silent server holds a statement forever. Option 2 counts matched rather than
-        // changed rows, as the other drivers do.
-        parts << QStringLiteral("CONN_TIMEOUT=10") << QStringLiteral("READ_TIMEOUT=30")
-              << QStringLiteral("WRITE_TIMEOUT=30") << QStringLiteral("OPTION=2");
+    for (const Pair& key : timeoutKeys(kind, timeouts))
+        parts << key.key + QLatin1Char('=') + key.value;
+    if (kind == OdbcDriverKind::MariaDb) {
+        // Option 2 counts matched rather than changed rows, as the other drivers do.
+        parts << QStringLiteral("OPTION=2");
     }
     return parts.join(QLatin1Char(';'));
 }

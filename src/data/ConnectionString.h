@@ -4,6 +4,8 @@
 
 #include <QString>
 
+#include <functional>
+
 namespace kelvra {
 
 // The stored connection settings: the first row of the local SERVER table.
@@ -29,15 +31,40 @@ struct ServerSettings
 // that has none.
 QString buildOleDbConnectionString(const ServerSettings& settings);
 
+// How long a server may keep the program waiting. Without a statement time-out a server that
+// accepts the login and then never answers holds the window forever.
+struct ServerTimeouts
+{
+    int loginSeconds = 10;
+    int statementSeconds = 30;
+    int mySqlSeconds = 5; // connect, read and write of the MySQL branch
+};
+
+// The ODBC drivers whose own time-out keys are known.
+enum class OdbcDriverKind
+{
+    FreeTds,
+    MariaDb,
+    Other
+};
+
+// From a driver's registered name or the path of its library.
+OdbcDriverKind odbcDriverKind(const QString& driverNameOrPath);
+
+// An entry of a data source's own settings (odbc.ini); empty when it names none.
+using DataSourceEntry = std::function<QString(const QString& dataSource, const QString& key)>;
+
 // The ODBC connection string that reaches the same server: SQL Server providers choose
 // the FreeTDS driver, any other provider text is taken as the name of an ODBC driver.
-// A string that already names a Driver or DSN is used as it is.
-QString oleDbToOdbc(const QString& oleDb);
+// A string that already names a Driver or DSN is used as it is, with the driver's time-outs
+// added where neither it nor its data source names them.
+QString oleDbToOdbc(const QString& oleDb, const ServerTimeouts& timeouts = {},
+                    const DataSourceEntry& dataSourceEntry = {});
 
-// How the server behind an ODBC connection string reads quoted texts. The ODBC driver of
-// this Qt version binds every text with a NUL at its end, so ODBC statements carry their
-// values as escaped literals instead.
-LiteralStyle odbcLiteralStyle(const QString& odbc);
+// The database name that makes Qt's ODBC driver connect with an ODBC string: Qt prefixes
+// "DSN=" to a string that names neither DRIVER= nor SERVER=, so a data source string loses
+// its own "DSN=" key (and has it first).
+QString qtOdbcDatabaseName(const QString& odbc);
 
 // "host,port" and "host:port" carry their port; otherwise the default port applies.
 struct HostAndPort

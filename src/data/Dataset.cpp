@@ -2,6 +2,8 @@
 
 #include "data/RowLocator.h"
 
+#include <QSqlRecord>
+
 namespace kelvra {
 
 SqlOutcome Dataset::open(const SqlStatement& statement)
@@ -13,8 +15,7 @@ SqlOutcome Dataset::open(const SqlStatement& statement)
         return connected;
     FetchedRows fetched;
     QSqlDatabase db = m_link.database();
-    const SqlOutcome outcome =
-        runStatement(db, statement, &fetched, m_link.settings().literalStyle);
+    const SqlOutcome outcome = runStatement(db, statement, &fetched, m_link.odbcDialect());
     if (!outcome) {
         m_link.releaseAfterFailure();
         return outcome;
@@ -59,16 +60,16 @@ FieldValue Dataset::field(const QString& column) const
 
 void Dataset::edit()
 {
-    if (!atEnd()) {
-        m_mode = Mode::Edit;
-        m_pending.clear();
-    }
+    m_pending.clear();
+    // Editing needs a row: on an empty result or past the end nothing can be written.
+    m_mode = m_open && !atEnd() ? Mode::Edit : Mode::Refused;
+    m_editRow = m_current;
 }
 
 void Dataset::append()
 {
-    m_mode = Mode::Append;
     m_pending.clear();
+    m_mode = m_open ? Mode::Append : Mode::Refused;
 }
 
 void Dataset::setField(const QString& column, const QVariant& value)
@@ -95,40 +96,74 @@ SqlOutcome Dataset::execute(const SqlStatement& statement, FetchedRows* result)
     if (!connected)
         return connected;
     QSqlDatabase db = m_link.database();
-    return runStatement(db, statement, result, m_link.settings().literalStyle);
+    return runStatement(db, statement, result, m_link.odbcDialect());
 }
 
 SqlOutcome Dataset::post()
 {
-    if (!m_open)
-        return SqlOutcome::failure(QStringLiteral("Dataset not open"));
     SqlOutcome outcome = SqlOutcome::success();
-    if (m_mode == Mode::Edit)
+    if (!m_open)
+        outcome = SqlOutcome::failure(QStringLiteral("Dataset not open"));
+    else if (m_mode == Mode::Edit)
         outcome = postEdit();
     else if (m_mode == Mode::Append)
         outcome = postAppend();
-    if (outcome) {
-        m_mode = Mode::Browse;
-        m_pending.clear();
-    }
+    else if (m_mode == Mode::Refused)
+        outcome = SqlOutcome::failure(QStringLiteral("No current row to edit"));
+    else if (!m_pending.isEmpty())
+        outcome = SqlOutcome::failure(QStringLiteral("Dataset not in edit or insert mode"));
+    // Whatever happened, the pending values are not carried into the next change.
+    m_mode = Mode::Browse;
+    m_pending.clear();
     return outcome;
+}
+
+std::optional<RowCondition> Dataset::conditionForRow(qsizetype row, QString* error)
+{
+    const QString table = tableName();
+    if (table.isEmpty()) {
+        *error = QStringLiteral("Row cannot be located: the statement names no table");
+        return std::nullopt;
+    }
+    const QStringList keys = m_link.tableKeys().keysOf(table);
+    if (keys.isEmpty()) {
+        // Rows without a key are matched whole, so the result must carry every column of the
+        // table; a part of a row could match other rows too.
+        FetchedRows tableColumns;
+        const SqlOutcome asked = execute(
+            SqlStatement("Select * from ") << identifier(table) << " Where 1 = 0", &tableColumns);
+        if (!asked || tableColumns.columns.isEmpty()) {
+            *error = QStringLiteral("Row cannot be located: the columns of ") + table +
+                     QStringLiteral(" are unknown");
+            return std::nullopt;
+        }
+        for (const QString& column : std::as_const(tableColumns.columns)) {
+            if (columnIndex(column) < 0) {
+                *error = QStringLiteral("Row cannot be located: the result lacks column ") + column;
+                return std::nullopt;
+            }
+        }
+    }
+    return locateRow(keys, m_result.columns, m_result.rows[row], m_statement, error);
 }
 
 SqlOutcome Dataset::postEdit()
 {
+    if (m_editRow != m_current || atEnd())
+        return SqlOutcome::failure(QStringLiteral("No current row to edit"));
     if (m_pending.isEmpty())
         return SqlOutcome::success();
     QString error;
-    const auto where = locateRow(m_link.tableKeys().keysOf(tableName()), m_result.columns,
-                                 m_result.rows[m_current], m_statement, &error);
+    const auto where = conditionForRow(m_current, &error);
     if (!where)
         return SqlOutcome::failure(error);
 
-    SqlStatement update(QStringLiteral("UPDATE ") + tableName() + QStringLiteral(" SET "));
+    SqlStatement update = SqlStatement("UPDATE ") << identifier(tableName()) << " SET ";
     bool first = true;
     for (const auto& [column, value] : m_pending) {
-        update << (first ? QString() : QStringLiteral(", ")) << column << QStringLiteral(" = ")
-               << SqlValue{value};
+        if (!first)
+            update << ", ";
+        update << identifier(column) << " = " << SqlValue{value};
         first = false;
     }
     update << where->where;
@@ -151,15 +186,21 @@ SqlOutcome Dataset::postAppend()
 {
     if (m_pending.isEmpty())
         return SqlOutcome::failure(QStringLiteral("No values to store"));
-    SqlStatement insert(QStringLiteral("INSERT INTO ") + tableName() + QStringLiteral(" ("));
-    SqlStatement values(QStringLiteral(") VALUES ("));
+    if (tableName().isEmpty())
+        return SqlOutcome::failure(QStringLiteral("The statement names no table to add to"));
+    SqlStatement insert = SqlStatement("INSERT INTO ") << identifier(tableName()) << " (";
+    SqlStatement values(") VALUES (");
     bool first = true;
     for (const auto& [column, value] : m_pending) {
-        insert << (first ? QString() : QStringLiteral(", ")) << column;
-        values << (first ? QString() : QStringLiteral(", ")) << SqlValue{value};
+        if (!first) {
+            insert << ", ";
+            values << ", ";
+        }
+        insert << identifier(column);
+        values << SqlValue{value};
         first = false;
     }
-    insert << values << QStringLiteral(")");
+    insert << values << ")";
     const SqlOutcome outcome = execute(insert, nullptr);
     if (!outcome)
         return outcome;
@@ -180,11 +221,10 @@ SqlOutcome Dataset::deleteCurrent()
     if (!m_open || atEnd())
         return SqlOutcome::failure(QStringLiteral("No current row to delete"));
     QString error;
-    const auto where = locateRow(m_link.tableKeys().keysOf(tableName()), m_result.columns,
-                                 m_result.rows[m_current], m_statement, &error);
+    const auto where = conditionForRow(m_current, &error);
     if (!where)
         return SqlOutcome::failure(error);
-    SqlStatement remove(QStringLiteral("DELETE FROM ") + tableName());
+    SqlStatement remove = SqlStatement("DELETE FROM ") << identifier(tableName());
     remove << where->where;
     // Rows matched whole may have twins that go with the first one; that is not an error.
     const SqlOutcome outcome = execute(remove, nullptr);
@@ -199,7 +239,7 @@ SqlOutcome SqlCommand::exec(const SqlStatement& statement)
     if (!connected)
         return connected;
     QSqlDatabase db = m_link.database();
-    const SqlOutcome outcome = runStatement(db, statement, nullptr, m_link.settings().literalStyle);
+    const SqlOutcome outcome = runStatement(db, statement, nullptr, m_link.odbcDialect());
     if (outcome)
         m_link.release();
     else

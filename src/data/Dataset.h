@@ -2,6 +2,7 @@
 
 #include "data/DbLink.h"
 #include "data/FieldValue.h"
+#include "data/RowLocator.h"
 #include "data/SqlOutcome.h"
 #include "data/SqlStatement.h"
 #include "data/StatementRunner.h"
@@ -41,16 +42,19 @@ public:
     const SqlStatement& statement() const { return m_statement; }
 
 private:
+    // Refused: EditRow or AppendRow found nothing to write through; PostRow then fails.
     enum class Mode
     {
         Browse,
         Edit,
-        Append
+        Append,
+        Refused
     };
 
     qsizetype columnIndex(const QString& column) const;
     QString tableName() const;
     SqlOutcome execute(const SqlStatement& statement, FetchedRows* result);
+    std::optional<RowCondition> conditionForRow(qsizetype row, QString* error);
     SqlOutcome postEdit();
     SqlOutcome postAppend();
 
@@ -60,6 +64,7 @@ private:
     qsizetype m_current = 0;
     bool m_open = false;
     Mode m_mode = Mode::Browse;
+    qsizetype m_editRow = 0; // the row EditRow was called on
     QList<std::pair<QString, QVariant>> m_pending;
 };
 

@@ -1,5 +1,7 @@
 #include "data/DbLink.h"
 
+#include "data/OdbcInfo.h"
+
 #include <QSqlError>
 
 #include <atomic>
@@ -31,6 +33,7 @@ void DbLink::setSettings(const LinkSettings& settings)
     if (QSqlDatabase::contains(m_name))
         QSqlDatabase::removeDatabase(m_name);
     m_settings = settings;
+    m_dialect.reset();
 }
 
 QSqlDatabase DbLink::database() const
@@ -56,10 +59,10 @@ SqlOutcome DbLink::acquire()
         db.setConnectOptions(m_settings.connectOptions);
     }
     QSqlDatabase db = database();
-    if (db.isOpen())
-        return SqlOutcome::success();
-    if (!db.open())
+    if (!db.isOpen() && !db.open())
         return SqlOutcome::failure(db.lastError().text());
+    if (m_settings.valuesAsLiterals && !m_dialect)
+        m_dialect = odbcDialectOf(serverKindOf(odbcDbmsName(db)));
     return SqlOutcome::success();
 }
 

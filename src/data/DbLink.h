@@ -1,5 +1,6 @@
 #pragma once
 
+#include "data/ServerDialect.h"
 #include "data/SqlOutcome.h"
 #include "data/SqlStatement.h"
 #include "data/TableKeys.h"
@@ -22,9 +23,9 @@ struct LinkSettings
     QString user{};
     QString password{};
     QString connectOptions{};
-    // Set for drivers whose parameter binding is broken: values are then sent as escaped
-    // literals of this server instead of being bound.
-    std::optional<LiteralStyle> literalStyle{};
+    // Set for ODBC, whose parameter binding is broken in this Qt: values are then sent as
+    // literals escaped for the server behind the connection, asked once connected.
+    bool valuesAsLiterals = false;
 };
 
 // One named database connection and when it is open: kept open from the first statement
@@ -62,12 +63,16 @@ public:
     bool isOpen() const;
 
     QSqlDatabase database() const;
+    // How statements are sent on this link: an ODBC dialect once connected, none when values
+    // are bound.
+    const std::optional<OdbcDialect>& odbcDialect() const { return m_dialect; }
 
 private:
     QString m_name;
     Lifetime m_lifetime;
     TableKeys m_keys;
     LinkSettings m_settings;
+    std::optional<OdbcDialect> m_dialect;
 };
 
 } // namespace kelvra

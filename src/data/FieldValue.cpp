@@ -1,5 +1,7 @@
 #include "data/FieldValue.h"
 
+#include "common/DecimalText.h"
+
 #include <QLocale>
 #include <cmath>
 
@@ -13,14 +15,15 @@ bool isTextual(const QVariant& value)
     return type == QMetaType::QString || type == QMetaType::QByteArray;
 }
 
-// Decimal texts follow the workstation's regional settings; a point is accepted as well.
-double parseDecimal(const QString& text, bool* ok)
+// A stored decimal text: the workstation's decimal sign, or the point the server and the
+// collector write. Group separators are never read, so "0.125" is never 125.
+double parseStoredDecimal(const QString& text, bool* ok)
 {
-    const QString trimmed = text.trimmed();
-    double result = QLocale::system().toDouble(trimmed, ok);
-    if (!*ok)
-        result = QLocale::c().toDouble(trimmed, ok);
-    return *ok ? result : 0.0;
+    std::optional<double> value = parseDecimal(text, QLocale().decimalPoint().at(0));
+    if (!value)
+        value = parseDecimal(text, QLatin1Char('.'));
+    *ok = value.has_value();
+    return value.value_or(0.0);
 }
 
 } // namespace
@@ -36,10 +39,10 @@ qlonglong FieldValue::asInt() const
         return 0;
     if (isTextual(m_value)) {
         bool ok = false;
-        const qlonglong whole = m_value.toString().trimmed().toLongLong(&ok);
+        const qlonglong whole = trimmedOfBlanks(m_value.toString()).toLongLong(&ok);
         if (ok)
             return whole;
-        return static_cast<qlonglong>(std::trunc(parseDecimal(m_value.toString(), &ok)));
+        return static_cast<qlonglong>(std::trunc(parseStoredDecimal(m_value.toString(), &ok)));
     }
     return static_cast<qlonglong>(std::trunc(m_value.toDouble()));
 }
@@ -50,7 +53,7 @@ double FieldValue::asDouble() const
         return 0.0;
     if (isTextual(m_value)) {
         bool ok = false;
-        return parseDecimal(m_value.toString(), &ok);
+        return parseStoredDecimal(m_value.toString(), &ok);
     }
     return m_value.toDouble();
 }

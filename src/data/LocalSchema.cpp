@@ -1,83 +1,82 @@
 #include "data/LocalSchema.h"
 
-#include <QStringList>
-
 namespace kelvra {
 
 namespace {
 
 // Local texts compare without regard to case, as user IDs and passwords always have.
-LocalColumn text(const QString& name, int width, const QString& extra = QString())
-{
-    const QString type = QStringLiteral("varchar(%1) COLLATE NOCASE").arg(width);
-    return {name,
-            extra.isEmpty() ? type + QStringLiteral(" DEFAULT ''")
-                            : type + QLatin1Char(' ') + extra,
-            type + QStringLiteral(" DEFAULT ''")};
-}
-
-LocalColumn notNullText(const QString& name, int width)
-{
-    const QString type = QStringLiteral("varchar(%1) COLLATE NOCASE NOT NULL").arg(width);
-    return {name, type, type + QStringLiteral(" DEFAULT ''")};
-}
-
-LocalColumn whole(const QString& name, const QString& extra = QStringLiteral("DEFAULT 0"))
-{
-    return {name, QStringLiteral("integer ") + extra, QStringLiteral("integer DEFAULT 0")};
-}
+#define KELVRA_TEXT(width) "varchar(" #width ") COLLATE NOCASE"
 
 } // namespace
 
-QList<LocalColumn> serverSettingsColumns()
+const LocalTable& serverSettingsTable()
 {
-    return {text(QStringLiteral("Address"), 50, QStringLiteral("PRIMARY KEY")),
-            text(QStringLiteral("Username"), 50),
-            text(QStringLiteral("sqlProvider"), 50),
-            text(QStringLiteral("sqlSecurity"), 50),
-            text(QStringLiteral("sqlDataType"), 50),
-            text(QStringLiteral("persistinfo"), 50),
-            text(QStringLiteral("userconnect"), 200),
-            text(QStringLiteral("marsconn"), 50),
-            text(QStringLiteral("Type"), 50),
-            text(QStringLiteral("Pass"), 50),
-            text(QStringLiteral("Dbname"), 50),
-            notNullText(QStringLiteral("Who"), 50),
-            notNullText(QStringLiteral("Changed"), 50)};
+    static const LocalTable table{
+        "SERVER",
+        {
+            {"Address", KELVRA_TEXT(50) " PRIMARY KEY", KELVRA_TEXT(50) " DEFAULT ''"},
+            {"Username", KELVRA_TEXT(50) " DEFAULT ''", KELVRA_TEXT(50) " DEFAULT ''"},
+            {"sqlProvider", KELVRA_TEXT(50) " DEFAULT ''", KELVRA_TEXT(50) " DEFAULT ''"},
+            {"sqlSecurity", KELVRA_TEXT(50) " DEFAULT ''", KELVRA_TEXT(50) " DEFAULT ''"},
+            {"sqlDataType", KELVRA_TEXT(50) " DEFAULT ''", KELVRA_TEXT(50) " DEFAULT ''"},
+            {"persistinfo", KELVRA_TEXT(50) " DEFAULT ''", KELVRA_TEXT(50) " DEFAULT ''"},
+            {"userconnect", KELVRA_TEXT(200) " DEFAULT ''", KELVRA_TEXT(200) " DEFAULT ''"},
+            {"marsconn", KELVRA_TEXT(50) " DEFAULT ''", KELVRA_TEXT(50) " DEFAULT ''"},
+            {"Type", KELVRA_TEXT(50) " DEFAULT ''", KELVRA_TEXT(50) " DEFAULT ''"},
+            {"Pass", KELVRA_TEXT(50) " DEFAULT ''", KELVRA_TEXT(50) " DEFAULT ''"},
+            {"Dbname", KELVRA_TEXT(50) " DEFAULT ''", KELVRA_TEXT(50) " DEFAULT ''"},
+            {"Who", KELVRA_TEXT(50) " NOT NULL", KELVRA_TEXT(50) " NOT NULL DEFAULT ''"},
+            {"Changed", KELVRA_TEXT(50) " NOT NULL", KELVRA_TEXT(50) " NOT NULL DEFAULT ''"},
+        }};
+    return table;
 }
 
-QList<LocalColumn> localUsersColumns()
+const LocalTable& localUsersTable()
 {
-    return {text(QStringLiteral("USER_ID"), 20, QStringLiteral("PRIMARY KEY")),
-            text(QStringLiteral("USER_NAME"), 30),
-            text(QStringLiteral("USER_PASSWORD"), 20),
-            {QStringLiteral("ACCESS_LIST"), QStringLiteral("text DEFAULT ''"),
-             QStringLiteral("text DEFAULT ''")},
-            whole(QStringLiteral("STATUS_FLAG")),
-            whole(QStringLiteral("OK_TO_SIGN")),
-            {QStringLiteral("SIGNATURE"), QStringLiteral("text DEFAULT ''"),
-             QStringLiteral("text DEFAULT ''")},
-            whole(QStringLiteral("LOG_IN")),
-            text(QStringLiteral("CHANGED"), 50)};
+    static const LocalTable table{
+        "USERS",
+        {
+            {"USER_ID", KELVRA_TEXT(20) " PRIMARY KEY", KELVRA_TEXT(20) " DEFAULT ''"},
+            {"USER_NAME", KELVRA_TEXT(30) " DEFAULT ''", KELVRA_TEXT(30) " DEFAULT ''"},
+            {"USER_PASSWORD", KELVRA_TEXT(20) " DEFAULT ''", KELVRA_TEXT(20) " DEFAULT ''"},
+            {"ACCESS_LIST", "text DEFAULT ''", "text DEFAULT ''"},
+            {"STATUS_FLAG", "integer DEFAULT 0", "integer DEFAULT 0"},
+            {"OK_TO_SIGN", "integer DEFAULT 0", "integer DEFAULT 0"},
+            {"SIGNATURE", "text DEFAULT ''", "text DEFAULT ''"},
+            {"LOG_IN", "integer DEFAULT 0", "integer DEFAULT 0"},
+            {"CHANGED", KELVRA_TEXT(50) " DEFAULT ''", KELVRA_TEXT(50) " DEFAULT ''"},
+        }};
+    return table;
 }
 
-QList<LocalColumn> registrationColumns()
+const LocalTable& registrationTable()
 {
-    return {whole(QStringLiteral("REG_ID"), QStringLiteral("PRIMARY KEY")),
-            text(QStringLiteral("REG_NAME"), 50),
-            text(QStringLiteral("ADDRESS1"), 40),
-            text(QStringLiteral("ADDRESS2"), 40),
-            text(QStringLiteral("CSZ"), 40),
-            text(QStringLiteral("CHANGED"), 50)};
+    static const LocalTable table{
+        "REGISTRATION",
+        {
+            {"REG_ID", "integer PRIMARY KEY", "integer DEFAULT 0"},
+            {"REG_NAME", KELVRA_TEXT(50) " DEFAULT ''", KELVRA_TEXT(50) " DEFAULT ''"},
+            {"ADDRESS1", KELVRA_TEXT(40) " DEFAULT ''", KELVRA_TEXT(40) " DEFAULT ''"},
+            {"ADDRESS2", KELVRA_TEXT(40) " DEFAULT ''", KELVRA_TEXT(40) " DEFAULT ''"},
+            {"CSZ", KELVRA_TEXT(40) " DEFAULT ''", KELVRA_TEXT(40) " DEFAULT ''"},
+            {"CHANGED", KELVRA_TEXT(50) " DEFAULT ''", KELVRA_TEXT(50) " DEFAULT ''"},
+        }};
+    return table;
 }
 
-QString createTableStatement(const QString& table, const QList<LocalColumn>& columns)
+#undef KELVRA_TEXT
+
+SqlStatement createTableStatement(const LocalTable& table)
 {
-    QStringList definitions;
-    for (const LocalColumn& column : columns)
-        definitions << column.name + QLatin1Char(' ') + column.createDefinition;
-    return QStringLiteral("Create Table %1 (%2)")
-        .arg(table, definitions.join(QStringLiteral(", ")));
+    SqlStatement create = SqlStatement("Create Table ") << table.name << " (";
+    bool first = true;
+    for (const LocalColumn& column : table.columns) {
+        if (!first)
+            create << ", ";
+        create << column.name << " " << column.createDefinition;
+        first = false;
+    }
+    return create << ")";
 }
 
 } // namespace kelvra

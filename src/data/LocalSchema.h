@@ -1,7 +1,8 @@
 #pragma once
 
+#include "data/SqlStatement.h"
+
 #include <QList>
-#include <QString>
 
 namespace kelvra {
 
@@ -9,16 +10,23 @@ namespace kelvra {
 // table of an older layout that lacks it.
 struct LocalColumn
 {
-    QString name;
-    QString createDefinition;
-    QString addDefinition;
+    SqlText name;
+    SqlText createDefinition;
+    SqlText addDefinition;
 };
 
-QList<LocalColumn> serverSettingsColumns();
-QList<LocalColumn> localUsersColumns();
-QList<LocalColumn> registrationColumns();
+// A local table and its columns in their order.
+struct LocalTable
+{
+    SqlText name;
+    QList<LocalColumn> columns;
+};
+
+const LocalTable& serverSettingsTable();
+const LocalTable& localUsersTable();
+const LocalTable& registrationTable();
 
 // "Create Table NAME (...)" with the columns in their order.
-QString createTableStatement(const QString& table, const QList<LocalColumn>& columns);
+SqlStatement createTableStatement(const LocalTable& table);
 
 } // namespace kelvra

@@ -6,11 +6,15 @@ namespace {
 
 void addCondition(SqlStatement& where, bool& first, const QString& column, const QVariant& value)
 {
-    where << (first ? QStringLiteral(" WHERE ") : QStringLiteral(" AND ")) << column;
-    if (value.isNull())
-        where << QStringLiteral(" IS NULL");
+    if (first)
+        where << " WHERE ";
     else
-        where << QStringLiteral(" = ") << SqlValue{value};
+        where << " AND ";
+    where << identifier(column);
+    if (value.isNull())
+        where << " IS NULL";
+    else
+        where << " = " << SqlValue{value};
     first = false;
 }
 

@@ -14,7 +14,7 @@ SqlOutcome saveServerSettings(Tdf& df, const ServerSettings& s, const QString& s
                               const QDateTime& now)
 {
     Dataset& view = df.AdoView;
-    SqlOutcome outcome = OpenSql(view, SqlStatement(QStringLiteral(" Select * from SERVER")));
+    SqlOutcome outcome = OpenSql(view, SqlStatement(" Select * from SERVER"));
     if (!outcome) {
         CloseSql(view);
         return outcome;

@@ -4,21 +4,33 @@
 
 namespace kelvra {
 
-SqlStatement::SqlStatement(const QString& literal)
+bool SqlIdentifier::isValid() const
 {
-    *this << literal;
+    static const QRegularExpression plainName(QStringLiteral("^[A-Za-z_][A-Za-z0-9_]*$"));
+    return plainName.match(name).hasMatch();
 }
 
-SqlStatement& SqlStatement::operator<<(const QString& literal)
+SqlStatement& SqlStatement::appendLiteral(const char* literal)
 {
-    if (!literal.isEmpty())
-        m_pieces.append(Piece{false, literal, {}});
+    if (*literal)
+        m_pieces.append(Piece{Kind::Literal, QString::fromUtf8(literal), {}});
     return *this;
+}
+
+SqlStatement& SqlStatement::operator<<(SqlText literal)
+{
+    return appendLiteral(literal.c_str());
 }
 
 SqlStatement& SqlStatement::operator<<(const SqlValue& value)
 {
-    m_pieces.append(Piece{true, {}, value.value});
+    m_pieces.append(Piece{Kind::Value, {}, value.value});
+    return *this;
+}
+
+SqlStatement& SqlStatement::operator<<(const SqlIdentifier& name)
+{
+    m_pieces.append(Piece{Kind::Name, name.name, {}});
     return *this;
 }
 
@@ -34,21 +46,29 @@ SqlStatement SqlStatement::lines(std::initializer_list<SqlStatement> lines)
     bool first = true;
     for (const SqlStatement& line : lines) {
         if (!first)
-            result << QStringLiteral("\n");
+            result << "\n";
         result << line;
         first = false;
     }
     return result;
 }
 
+bool SqlStatement::isRunnable() const
+{
+    for (const Piece& piece : m_pieces)
+        if (piece.kind == Kind::Name && !SqlIdentifier{piece.text}.isValid())
+            return false;
+    return true;
+}
+
 QString SqlStatement::text() const
 {
     QString result;
     for (const Piece& piece : m_pieces) {
-        if (piece.isValue)
+        if (piece.kind == Kind::Value)
             result += QLatin1Char('\'') + piece.value.toString() + QLatin1Char('\'');
         else
-            result += piece.literal;
+            result += piece.text;
     }
     return result;
 }
@@ -57,7 +77,7 @@ QString SqlStatement::placeholderText() const
 {
     QString result;
     for (const Piece& piece : m_pieces)
-        result += piece.isValue ? QStringLiteral("?") : piece.literal;
+        result += piece.kind == Kind::Value ? QStringLiteral("?") : piece.text;
     return result;
 }
 
@@ -72,7 +92,10 @@ QString escapedLiteral(const QVariant& value, LiteralStyle style)
     if (style == LiteralStyle::MySql)
         text.replace(QLatin1String("\\"), QLatin1String("\\\\"));
     text.replace(QLatin1String("'"), QLatin1String("''"));
-    return QLatin1Char('\'') + text + QLatin1Char('\'');
+    // National texts keep letters beyond the server's code page.
+    const QLatin1String open =
+        style == LiteralStyle::TransactSql ? QLatin1String("N'") : QLatin1String("'");
+    return open + text + QLatin1Char('\'');
 }
 
 } // namespace
@@ -81,7 +104,7 @@ QString SqlStatement::literalText(LiteralStyle style) const
 {
     QString result;
     for (const Piece& piece : m_pieces)
-        result += piece.isValue ? escapedLiteral(piece.value, style) : piece.literal;
+        result += piece.kind == Kind::Value ? escapedLiteral(piece.value, style) : piece.text;
     return result;
 }
 
@@ -89,18 +112,23 @@ QVariantList SqlStatement::values() const
 {
     QVariantList result;
     for (const Piece& piece : m_pieces)
-        if (piece.isValue)
+        if (piece.kind == Kind::Value)
             result.append(piece.value);
     return result;
 }
 
-QString SqlStatement::table() const
+QString tableNamedIn(const QString& statementText)
 {
     static const QRegularExpression pattern(
         QStringLiteral("\\b(?:from|into|update|table)\\s+([A-Za-z_][A-Za-z0-9_]*)"),
         QRegularExpression::CaseInsensitiveOption);
-    const QRegularExpressionMatch match = pattern.match(placeholderText());
+    const QRegularExpressionMatch match = pattern.match(statementText);
     return match.hasMatch() ? match.captured(1) : QString();
+}
+
+QString SqlStatement::table() const
+{
+    return tableNamedIn(placeholderText());
 }
 
 std::optional<QVariant> SqlStatement::equalityValue(const QString& column) const
@@ -109,8 +137,8 @@ std::optional<QVariant> SqlStatement::equalityValue(const QString& column) const
         QStringLiteral("\\b%1\\s*=\\s*$").arg(QRegularExpression::escape(column)),
         QRegularExpression::CaseInsensitiveOption);
     for (qsizetype i = 0; i + 1 < m_pieces.size(); ++i) {
-        if (!m_pieces[i].isValue && m_pieces[i + 1].isValue &&
-            pattern.match(m_pieces[i].literal).hasMatch())
+        if (m_pieces[i].kind == Kind::Literal && m_pieces[i + 1].kind == Kind::Value &&
+            pattern.match(m_pieces[i].text).hasMatch())
             return m_pieces[i + 1].value;
     }
     return std::nullopt;

@@ -4,10 +4,25 @@
 #include <QString>
 #include <QVariant>
 
+#include <cstddef>
 #include <initializer_list>
 #include <optional>
 
 namespace kelvra {
+
+// A piece of statement text known when the program is compiled: a string literal or a
+// named constant made from one. Typed or stored texts cannot become one, so they can reach
+// a statement only as values.
+class SqlText
+{
+public:
+    template <std::size_t N> consteval SqlText(const char (&text)[N]) : m_text(text) {}
+    const char* c_str() const { return m_text; }
+    QString toString() const { return QString::fromUtf8(m_text); }
+
+private:
+    const char* m_text;
+};
 
 // A value that a statement carries between apostrophes.
 struct SqlValue
@@ -20,26 +35,47 @@ inline SqlValue quoted(const QString& value)
     return SqlValue{value};
 }
 
+// A table or column name the program learnt at run time (from a result or a statement).
+// Only plain names are accepted; a statement holding any other one refuses to run.
+struct SqlIdentifier
+{
+    QString name;
+    bool isValid() const;
+};
+
+inline SqlIdentifier identifier(const QString& name)
+{
+    return SqlIdentifier{name};
+}
+
 // How a server reads a quoted text, for drivers whose parameter binding cannot be trusted.
 enum class LiteralStyle
 {
-    TransactSql, // an apostrophe is doubled; nothing else is special
-    MySql,       // an apostrophe is doubled and a backslash escapes
+    TransactSql, // N'…', an apostrophe doubled; nothing else is special
+    MySql,       // an apostrophe doubled and a backslash escaped (safe on SQL Server too)
 };
 
 // A statement built from literal pieces and values. Its text() is the statement as it
 // reads, each value between apostrophes; it executes as placeholderText() with the values
-// bound, so no value can change what the statement does.
+// bound, or with the values escaped for the server behind the connection, so no value can
+// change what the statement does.
 class SqlStatement
 {
 public:
     SqlStatement() = default;
-    SqlStatement(const char* literal) : SqlStatement(QString::fromUtf8(literal)) {}
-    SqlStatement(const QString& literal);
+    SqlStatement(SqlText literal) { *this << literal; }
+    template <std::size_t N> SqlStatement(const char (&literal)[N]) { appendLiteral(literal); }
+    template <std::size_t N>
+    SqlStatement(char (&)[N]) = delete; // a buffer filled at run time is no literal
 
-    SqlStatement& operator<<(const QString& literal);
-    SqlStatement& operator<<(const char* literal) { return *this << QString::fromUtf8(literal); }
+    SqlStatement& operator<<(SqlText literal);
+    template <std::size_t N> SqlStatement& operator<<(const char (&literal)[N])
+    {
+        return appendLiteral(literal);
+    }
+    template <std::size_t N> SqlStatement& operator<<(char (&)[N]) = delete;
     SqlStatement& operator<<(const SqlValue& value);
+    SqlStatement& operator<<(const SqlIdentifier& name);
     SqlStatement& operator<<(const SqlStatement& other);
 
     // The MySQL form: lines joined by line breaks.
@@ -51,6 +87,8 @@ public:
     QString literalText(LiteralStyle style) const;
     QVariantList values() const;
     bool isEmpty() const { return m_pieces.isEmpty(); }
+    // False when a run-time name in it is not a plain name.
+    bool isRunnable() const;
 
     // The table the statement reads or changes: the first name after FROM, INTO, UPDATE or
     // TABLE in its literal text; empty when there is none.
@@ -60,13 +98,24 @@ public:
     std::optional<QVariant> equalityValue(const QString& column) const;
 
 private:
+    SqlStatement& appendLiteral(const char* literal);
+
+    enum class Kind
+    {
+        Literal,
+        Value,
+        Name
+    };
     struct Piece
     {
-        bool isValue = false;
-        QString literal;
+        Kind kind = Kind::Literal;
+        QString text;
         QVariant value;
     };
     QList<Piece> m_pieces;
 };
+
+// The first name after FROM, INTO, UPDATE or TABLE in a statement's text.
+QString tableNamedIn(const QString& statementText);
 
 } // namespace kelvra

@@ -7,14 +7,17 @@
 namespace kelvra {
 
 SqlOutcome runStatement(QSqlDatabase& db, const SqlStatement& statement, FetchedRows* result,
-                        std::optional<LiteralStyle> literalStyle)
+                        const std::optional<OdbcDialect>& odbc)
 {
+    if (!statement.isRunnable())
+        return SqlOutcome::failure(QStringLiteral("Invalid name in statement: ") +
+                                   statement.placeholderText());
     QSqlQuery query(db);
     query.setForwardOnly(true);
     const QVariantList values = statement.values();
     bool ok = false;
-    if (literalStyle) {
-        ok = query.exec(statement.literalText(*literalStyle));
+    if (odbc) {
+        ok = query.exec(odbcText(statement, *odbc));
     } else if (values.isEmpty()) {
         ok = query.exec(statement.placeholderText());
     } else {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "data/ServerDialect.h"
 #include "data/SqlOutcome.h"
 #include "data/SqlStatement.h"
 
@@ -20,8 +21,8 @@ struct FetchedRows
 };
 
 // Runs one statement on an open connection with its values bound, and fetches every row.
-// With a literal style the values are written into the text as escaped literals instead.
+// With an ODBC dialect the values are written into the text as escaped literals instead.
 SqlOutcome runStatement(QSqlDatabase& db, const SqlStatement& statement, FetchedRows* result,
-                        std::optional<LiteralStyle> literalStyle = std::nullopt);
+                        const std::optional<OdbcDialect>& odbc = std::nullopt);
 
 } // namespace kelvra

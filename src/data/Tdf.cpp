@@ -54,36 +54,36 @@ SqlOutcome Tdf::openLocalDatabase()
     outcome = ADOConnection1.acquire();
     if (!outcome)
         return outcome;
-    outcome = createTableIfMissing(QStringLiteral("USERS"), localUsersColumns());
+    outcome = createTableIfMissing(localUsersTable());
     if (!outcome)
         return outcome;
-    return createTableIfMissing(QStringLiteral("REGISTRATION"), registrationColumns());
+    return createTableIfMissing(registrationTable());
 }
 
-SqlOutcome Tdf::createTableIfMissing(const QString& table, const QList<LocalColumn>& columns)
+SqlOutcome Tdf::createTableIfMissing(const LocalTable& table)
 {
     // A table that cannot be read is not there yet.
-    if (addMissingColumns(table, columns))
+    if (addMissingColumns(table))
         return SqlOutcome::success();
-    return ExecSql(ADOCommand, createTableStatement(table, columns));
+    return ExecSql(ADOCommand, createTableStatement(table));
 }
 
-SqlOutcome Tdf::addMissingColumns(const QString& table, const QList<LocalColumn>& columns)
+SqlOutcome Tdf::addMissingColumns(const LocalTable& table)
 {
-    SqlOutcome outcome = OpenSql(AdoQuery, SqlStatement(QStringLiteral("Select * from ") + table));
+    SqlOutcome outcome = OpenSql(AdoQuery, SqlStatement("Select * from ") << table.name);
     if (!outcome) {
         CloseSql(AdoQuery);
         return outcome;
     }
     QList<LocalColumn> missing;
-    for (const LocalColumn& column : columns)
-        if (!AdoQuery.hasField(column.name))
+    for (const LocalColumn& column : table.columns)
+        if (!AdoQuery.hasField(column.name.toString()))
             missing.append(column);
     CloseSql(AdoQuery);
     for (const LocalColumn& column : missing) {
-        outcome = ExecSql(ADOCommand, SqlStatement(QStringLiteral("ALTER TABLE ") + table +
-                                                   QStringLiteral(" ADD COLUMN ") + column.name +
-                                                   QLatin1Char(' ') + column.addDefinition));
+        outcome = ExecSql(ADOCommand, SqlStatement("ALTER TABLE ")
+                                          << table.name << " ADD COLUMN " << column.name << " "
+                                          << column.addDefinition);
         if (!outcome)
             return outcome;
     }

@@ -20,7 +20,7 @@ public:
     // when missing.
     SqlOutcome openLocalDatabase();
     // Adds to a local table the columns of the given layout that it lacks.
-    SqlOutcome addMissingColumns(const QString& table, const QList<LocalColumn>& columns);
+    SqlOutcome addMissingColumns(const LocalTable& table);
 
     DbLink ADOConnection1;
     Dataset AdoView{ADOConnection1};
@@ -29,7 +29,7 @@ public:
 
 private:
     SqlOutcome prepareFile();
-    SqlOutcome createTableIfMissing(const QString& table, const QList<LocalColumn>& columns);
+    SqlOutcome createTableIfMissing(const LocalTable& table);
 
     QString m_path;
 };

@@ -2,6 +2,7 @@
 
 #include "data/DataAccess.h"
 #include "data/LocalSchema.h"
+#include "data/OdbcInfo.h"
 
 namespace kelvra {
 
@@ -14,12 +15,12 @@ QString text(const Dataset& dataset, const char* column)
 
 } // namespace
 
-Tds::Tds(Tdf& df, ErrorReporter reportError)
+Tds::Tds(Tdf& df, ErrorReporter reportError, ServerTimeouts timeouts)
     : ADOConnection1(DbLink::uniqueName("ds-ado"), DbLink::Lifetime::KeptOpen,
                      TableKeys::serverTables()),
       MyConnection1(DbLink::uniqueName("ds-my"), DbLink::Lifetime::PerStatement,
                     TableKeys::serverTables()),
-      m_df(df), m_reportError(std::move(reportError))
+      m_df(df), m_reportError(std::move(reportError)), m_timeouts(timeouts)
 {
     PrepareServerConnection();
 }
@@ -34,9 +35,59 @@ bool Tds::IsMySqlType() const
     return DbType == QLatin1String("mySQL");
 }
 
+Branch Tds::branch() const
+{
+    if (IsAdoType())
+        return Branch::Ado;
+    if (IsMySqlType())
+        return Branch::MySql;
+    return Branch::None;
+}
+
+BranchOutcome Tds::open(Dataset& adoDataset, const BranchStatement& statement)
+{
+    const Branch configured = branch();
+    Dataset& rows = configured == Branch::MySql ? MyQuery1 : adoDataset;
+    if (configured == Branch::None) {
+        rows.close();
+        return {configured, SqlOutcome::failure(QStringLiteral("No server database is configured")),
+                rows};
+    }
+    SqlOutcome outcome = OpenSql(rows, statement.on(configured));
+    return {configured, std::move(outcome), rows};
+}
+
+BranchOutcome Tds::exec(const BranchStatement& statement)
+{
+    const Branch configured = branch();
+    switch (configured) {
+    case Branch::Ado:
+        return {configured, ExecSql(ADOCommand, statement.ado), AdoView};
+    case Branch::MySql:
+        return {configured, ExecSql(MyQuery1, statement.mysql), MyQuery1};
+    case Branch::None:
+        break;
+    }
+    return {configured, SqlOutcome::failure(QStringLiteral("No server database is configured")),
+            AdoView};
+}
+
+BranchOutcome Tds::deleteRows(const BranchStatement& statement)
+{
+    if (branch() != Branch::Ado)
+        return exec(statement);
+    SqlOutcome outcome = OpenSql(AdoView, statement.ado);
+    while (outcome && !AtEnd(AdoView))
+        outcome = DeleteRow(AdoView);
+    CloseSql(AdoView);
+    return {Branch::Ado, std::move(outcome), AdoView};
+}
+
 QString Tds::odbcConnectionString() const
 {
-    return m_adoConnectionString.isEmpty() ? QString() : oleDbToOdbc(m_adoConnectionString);
+    return m_adoConnectionString.isEmpty()
+               ? QString()
+               : oleDbToOdbc(m_adoConnectionString, m_timeouts, odbcDataSourceEntry);
 }
 
 void Tds::PrepareServerConnection()
@@ -52,31 +103,30 @@ void Tds::PrepareServerConnection()
 
 Tds::Prepared Tds::readSettings(ServerSettings* settings)
 {
-    const SqlStatement selectServer(QStringLiteral(" Select * from SERVER"));
+    const SqlStatement selectServer(" Select * from SERVER");
 
     // An empty settings table is made anew.
     if (OpenSql(m_df.AdoView, selectServer) && AtEnd(m_df.AdoView)) {
         CloseSql(m_df.AdoView);
-        if (!ExecSql(m_df.ADOCommand, SqlStatement(QStringLiteral("DROP table SERVER"))))
+        if (!ExecSql(m_df.ADOCommand, SqlStatement("DROP table SERVER")))
             m_df.ADOConnection1.close();
         m_df.ADOConnection1.close();
     }
     CloseSql(m_df.AdoView);
 
     if (!ExecSql(m_df.ADOCommand, selectServer)) {
-        const SqlOutcome created = ExecSql(
-            m_df.ADOCommand,
-            SqlStatement(createTableStatement(QStringLiteral("SERVER"), serverSettingsColumns())));
+        const SqlOutcome created =
+            ExecSql(m_df.ADOCommand, createTableStatement(serverSettingsTable()));
         if (!created) {
             m_reportError(QStringLiteral("Error #98: ") + created.error());
             return Prepared::Stopped;
         }
     }
     // A table of an older layout keeps its settings: the missing columns are added.
-    (void)m_df.addMissingColumns(QStringLiteral("SERVER"), serverSettingsColumns());
+    (void)m_df.addMissingColumns(serverSettingsTable());
     m_df.ADOConnection1.close();
 
-    if (!OpenSql(m_df.AdoView, SqlStatement(QStringLiteral("Select * from Server")))) {
+    if (!OpenSql(m_df.AdoView, SqlStatement("Select * from Server"))) {
         CloseSql(m_df.AdoView);
         return Prepared::Stopped;
     }
@@ -110,15 +160,14 @@ void Tds::setUpConnections(const ServerSettings& settings)
 {
     m_adoConnectionString = buildOleDbConnectionString(settings);
     if (!m_adoConnectionString.isEmpty()) {
-        const QString odbc = oleDbToOdbc(m_adoConnectionString);
         ADOConnection1.setSettings(LinkSettings{
             .driver = QStringLiteral("QODBC"),
-            .databaseName = odbc,
+            .databaseName = qtOdbcDatabaseName(odbcConnectionString()),
             .connectOptions =
                 QStringLiteral("SQL_ATTR_LOGIN_TIMEOUT=%1;SQL_ATTR_CONNECTION_TIMEOUT=%2")
-                    .arg(odbcLoginTimeoutSeconds)
-                    .arg(odbcQueryTimeoutSeconds),
-            .literalStyle = odbcLiteralStyle(odbc)});
+                    .arg(m_timeouts.loginSeconds)
+                    .arg(m_timeouts.statementSeconds),
+            .valuesAsLiterals = true});
     }
     if (settings.type == QLatin1String("mySQL")) {
         const HostAndPort server = splitAddress(settings.address, mySqlPort);
@@ -132,14 +181,13 @@ void Tds::setUpConnections(const ServerSettings& settings)
             .connectOptions =
                 QStringLiteral("MYSQL_OPT_CONNECT_TIMEOUT=%1;MYSQL_OPT_READ_TIMEOUT=%1;"
                                "MYSQL_OPT_WRITE_TIMEOUT=%1;CLIENT_FOUND_ROWS")
-                    .arg(mySqlTimeoutSeconds)});
+                    .arg(m_timeouts.mySqlSeconds)});
     }
 }
 
 void Tds::readInstalledCompany()
 {
-    if (OpenSql(m_df.AdoView, SqlStatement(QStringLiteral("Select * from Registration"))) &&
-        !AtEnd(m_df.AdoView))
+    if (OpenSql(m_df.AdoView, SqlStatement("Select * from Registration")) && !AtEnd(m_df.AdoView))
         InstalledCompanyName = text(m_df.AdoView, "REG_NAME");
     CloseSql(m_df.AdoView);
 }

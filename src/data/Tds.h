@@ -1,5 +1,6 @@
 #pragma once
 
+#include "data/BranchStatement.h"
 #include "data/ConnectionString.h"
 #include "data/Dataset.h"
 #include "data/DbLink.h"
@@ -17,15 +18,26 @@ public:
     using ErrorReporter = std::function<void(const QString&)>;
 
     // Reads the connection settings once and prepares the server connection.
-    Tds(Tdf& df, ErrorReporter reportError);
+    Tds(Tdf& df, ErrorReporter reportError, ServerTimeouts timeouts = {});
 
     bool IsAdoType() const;
     bool IsMySqlType() const;
+    Branch branch() const;
     void PrepareServerConnection();
+
+    // Runs a statement on the configured branch: on SQL Server in the given dataset (AdoView
+    // or AdoQuery), on MySQL in MyQuery1. The rows stay open in outcome.rows() until CloseSql.
+    BranchOutcome open(Dataset& adoDataset, const BranchStatement& statement);
+    // A statement without rows: ADOCommand on SQL Server, MyQuery1 opened and closed on MySQL.
+    BranchOutcome exec(const BranchStatement& statement);
+    // Deletes rows the way each branch does: on SQL Server the ado statement selects them and
+    // each is deleted through AdoView; on MySQL the mysql statement deletes them at once.
+    BranchOutcome deleteRows(const BranchStatement& statement);
 
     // The OLE DB connection string prepared at start, and the ODBC string it becomes.
     const QString& adoConnectionString() const { return m_adoConnectionString; }
     QString odbcConnectionString() const;
+    const ServerTimeouts& timeouts() const { return m_timeouts; }
 
     QString DbType;
     QString InstalledCompanyName;
@@ -39,9 +51,6 @@ public:
     Dataset MyQuery1{MyConnection1};
 
     static constexpr int mySqlPort = 3306;
-    static constexpr int mySqlTimeoutSeconds = 5;
-    static constexpr int odbcLoginTimeoutSeconds = 10;
-    static constexpr int odbcQueryTimeoutSeconds = 30;
 
 private:
     enum class Prepared
@@ -55,6 +64,7 @@ private:
 
     Tdf& m_df;
     ErrorReporter m_reportError;
+    ServerTimeouts m_timeouts;
     QString m_adoConnectionString;
 };
 

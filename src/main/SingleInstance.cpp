@@ -1,6 +1,6 @@
 #include "main/SingleInstance.h"
 
-#include "main/InstanceMessageHandler.h"
+#include "common/InstanceMessageHandler.h"
 
 #include <QDeadlineTimer>
 #include <QDir>

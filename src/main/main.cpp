@@ -1,14 +1,14 @@
+#include "common/AppContext.h"
 #include "common/Clock.h"
 #include "common/DesktopShell.h"
 #include "common/HintPause.h"
 #include "common/Pause.h"
 #include "common/QtDialogs.h"
 #include "common/ScreenMetrics.h"
+#include "common/Session.h"
 #include "data/Tdf.h"
 #include "data/Tds.h"
 #include "main/SingleInstance.h"
-#include "shell/AppContext.h"
-#include "shell/Session.h"
 #include "shell/TSPmenu_form.h"
 
 #include <QApplication>
@@ -37,7 +37,7 @@ int main(int argc, char* argv[])
     kelvra::SystemDesktopShell desktop;
     kelvra::Tdf df;
     kelvra::Tds ds(df, [&dialogs](const QString& text) { dialogs.error(nullptr, text); });
-    kelvra::Session session;
+    kelvra::Session session(clock);
     kelvra::AppContext context{dialogs, clock, pause, screen, desktop, df, ds, session};
 
     TSPmenu_form form(context);

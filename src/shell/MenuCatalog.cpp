@@ -1,6 +1,6 @@
 #include "shell/MenuCatalog.h"
 
-#include "shell/AccessList.h"
+#include "common/AccessList.h"
 
 namespace kelvra {
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "common/Pause.h"
-#include "shell/ScreenId.h"
+#include "common/ScreenId.h"
 
 #include <QHash>
 #include <QList>

@@ -1,7 +1,7 @@
 #include "shell/TSPmenu_form.h"
 
-#include "data/DataAccess.h"
-#include "shell/AccessList.h"
+#include "common/AccessList.h"
+#include "shell/LocalUserQueries.h"
 #include "shell/MainLayout.h"
 #include "shell/MenuCatalog.h"
 #include "shell/SensorReadingsFit.h"
@@ -38,6 +38,12 @@ void styleBackdrop(Ui::TSPmenu_form& ui)
     ui.Image1->setPixmap(titleArtwork(ui.Image1->size()));
 }
 
+// The 970-pixel exception report needs a screen of 1024 pixels or more.
+ScreenId exceptionReportFor(int screenWidth)
+{
+    return screenWidth >= 1024 ? ScreenId::ExceptionReport : ScreenId::ExceptionReport800;
+}
+
 } // namespace
 
 TSPmenu_form::TSPmenu_form(AppContext& context, QWidget* parent)
@@ -56,11 +62,14 @@ TSPmenu_form::TSPmenu_form(AppContext& context, QWidget* parent)
     connect(m_ui->Build_ok_btn, &QPushButton::clicked, this, &TSPmenu_form::Build_click_ok);
     m_ui->Image1->installEventFilter(this);
     applyCreationLayout();
+    m_context.commands = this;
 }
 
 TSPmenu_form::~TSPmenu_form()
 {
     m_destroying = true;
+    if (m_context.commands == this)
+        m_context.commands = nullptr;
     m_launcher->closeAll();
 }
 
@@ -270,6 +279,45 @@ void TSPmenu_form::CallLogClick()
     m_launcher->openDirectly(id, [this, id] { return createScreen(id); });
 }
 
+void TSPmenu_form::runMenuCommand(ScreenId id)
+{
+    switch (id) {
+    case ScreenId::CompanyRegistration:
+        return Registration1Click();
+    case ScreenId::SensorSetup:
+        return Sensors1Click();
+    case ScreenId::UserAccounts:
+        return users1Click();
+    case ScreenId::AlarmCallList:
+        return AlarmCallList1Click();
+    case ScreenId::SensorReadings:
+        return CheckALLSensor1Click();
+    case ScreenId::DailySignout:
+        return DailySignout1Click();
+    case ScreenId::HourlyLogReport:
+        return RealTimeClick();
+    case ScreenId::HourlyGraphs:
+        return HourlyGraphs1Click();
+    case ScreenId::MonthlyLogReport:
+        return DataLogs1Click();
+    case ScreenId::MonthlyGraphs:
+        return MonthlyGraphs1Click();
+    case ScreenId::ExceptionReport:
+    case ScreenId::ExceptionReport800:
+        return CallLogClick();
+    case ScreenId::ServerAdmin:
+        return ServerDatabaseAdmin1Click();
+    }
+}
+
+void TSPmenu_form::openExceptionReport(const QString& department, const QString& sensorId)
+{
+    const ScreenId id = exceptionReportFor(m_context.screen.width());
+    QWidget* window = m_launcher->openDirectly(id, [this, id] { return createScreen(id); });
+    if (auto* target = dynamic_cast<OpensOnSensor*>(window))
+        target->openOnSensor(department, sensorId);
+}
+
 void TSPmenu_form::ServerDatabaseAdmin1Click()
 {
     m_context.session.StampActivity();
@@ -340,15 +388,8 @@ void TSPmenu_form::AmbrixEXITClick()
 
 void TSPmenu_form::markSignedOff()
 {
-    Dataset& view = m_context.df.AdoView;
-    if (OpenSql(view, SqlStatement(QStringLiteral(" Select LOG_IN from USERS Where USER_ID = "))
-                          << quoted(m_context.session.userId())) &&
-        !AtEnd(view)) {
-        EditRow(view);
-        WriteField(view, QStringLiteral("LOG_IN"), 0);
-        (void)PostRow(view);
-    }
-    CloseSql(view);
+    // Failures are ignored: the program ends or signs off whatever the local table says.
+    (void)kelvra::markSignedOff(m_context.df, m_context.session.userId());
     m_context.session.setSignedOn(false);
 }
 

@@ -1,8 +1,9 @@
 #pragma once
 
-#include "main/InstanceMessageHandler.h"
-#include "shell/AppContext.h"
-#include "shell/ScreenId.h"
+#include "common/AppContext.h"
+#include "common/InstanceMessageHandler.h"
+#include "common/ScreenCommands.h"
+#include "common/ScreenId.h"
 #include "shell/ScreenLauncher.h"
 
 #include <QHash>
@@ -19,7 +20,9 @@ class TSPmenu_form;
 
 // The main window: the backdrop, the menus through which every screen opens, the status
 // line and the panels shown over the backdrop.
-class TSPmenu_form : public QMainWindow, public kelvra::InstanceMessageHandler
+class TSPmenu_form : public QMainWindow,
+                     public kelvra::InstanceMessageHandler,
+                     public kelvra::ScreenCommands
 {
     Q_OBJECT
 
@@ -46,6 +49,9 @@ public:
     void restoreApplication() override;
     void processParam(const QString& parameter) override;
     void reportInvalidDataStructure(const QString& message) override;
+
+    void runMenuCommand(kelvra::ScreenId id) override;
+    void openExceptionReport(const QString& department, const QString& sensorId) override;
 
 public slots:
     void Build_menu_ok();

@@ -80,15 +80,17 @@ private slots:
             << "Provider = SQLOLEDB.1;Persist Security Info = False;Initial Catalog = sensors;User "
                "ID = "
                "monitor;Password = ;Data Source = 10.0.0.5"
-            << "Driver={FreeTDS};SERVER=10.0.0.5;DATABASE=sensors;UID=monitor;PWD=;TDS_Version=7.1";
+            << "Driver={FreeTDS};SERVER=10.0.0.5;DATABASE=sensors;UID=monitor;PWD=;TDS_Version=7.1;"
+               "Timeout=30";
         QTest::newRow("SQLNCLI with host,port")
             << "Provider = SQLNCLI10;Network Address = db.example,1433;Initial Catalog = s;User ID "
                "= u;"
                "Password = p;MARS Connection = True;Integrated Security = SSPI"
             << "Driver={FreeTDS};SERVER=db.example;PORT=1433;DATABASE=s;UID=u;PWD=p;TDS_Version=7."
-               "2";
-        QTest::newRow("MSOLEDBSQL") << "Provider=MSOLEDBSQL;Data Source=h;User ID=u;Password=p"
-                                    << "Driver={FreeTDS};SERVER=h;UID=u;PWD=p;TDS_Version=7.4";
+               "2;Timeout=30";
+        QTest::newRow("MSOLEDBSQL")
+            << "Provider=MSOLEDBSQL;Data Source=h;User ID=u;Password=p"
+            << "Driver={FreeTDS};SERVER=h;UID=u;PWD=p;TDS_Version=7.4;Timeout=30";
         QTest::newRow("other provider is a driver name, host:port")
             << "Provider = MariaDB Unicode;Persist Security Info = False;Initial Catalog = db;User "
                "ID = u;"
@@ -97,11 +99,7 @@ private slots:
                "CONN_TIMEOUT=10;READ_TIMEOUT=30;WRITE_TIMEOUT=30;OPTION=2";
         QTest::newRow("password with separators is brace-quoted")
             << "Provider = SQLOLEDB.1;User ID = u;Password = a=b}c;Data Source = h"
-            << "Driver={FreeTDS};SERVER=h;UID=u;PWD={a=b}}c};TDS_Version=7.1";
-        QTest::newRow("already ODBC") << "Driver={FreeTDS};Server=h;UID=u;PWD=p;"
-                                      << "Driver={FreeTDS};Server=h;UID=u;PWD=p;";
-        QTest::newRow("DSN") << "DSN=sensors;UID=u"
-                             << "DSN=sensors;UID=u";
+            << "Driver={FreeTDS};SERVER=h;UID=u;PWD={a=b}}c};TDS_Version=7.1;Timeout=30";
     }
 
     void translatesToOdbc()
@@ -112,11 +110,85 @@ private slots:
         QCOMPARE(result, odbc);
     }
 
-    void choosesTheLiteralStyleOfTheDriver()
+    // A custom ODBC string is used as it is, but never without the driver's time-outs.
+    void addsTimeOutsToCustomOdbcStrings_data()
     {
-        QCOMPARE(odbcLiteralStyle("Driver={FreeTDS};SERVER=h"), LiteralStyle::TransactSql);
-        QCOMPARE(odbcLiteralStyle("Driver={MariaDB Unicode};SERVER=h"), LiteralStyle::MySql);
-        QCOMPARE(odbcLiteralStyle("DSN=sensors"), LiteralStyle::TransactSql);
+        QTest::addColumn<QString>("custom");
+        QTest::addColumn<QString>("odbc");
+        QTest::newRow("FreeTDS by name") << "Driver={FreeTDS};Server=h;UID=u;PWD=p;"
+                                         << "Driver={FreeTDS};Server=h;UID=u;PWD=p;Timeout=3";
+        QTest::newRow("FreeTDS by path")
+            << "Driver=/usr/lib/x86_64-linux-gnu/odbc/libtdsodbc.so;Server=h"
+            << "Driver=/usr/lib/x86_64-linux-gnu/odbc/libtdsodbc.so;Server=h;Timeout=3";
+        QTest::newRow("a time-out of its own is kept") << "Driver={FreeTDS};Server=h;timeout=120"
+                                                       << "Driver={FreeTDS};Server=h;timeout=120";
+        QTest::newRow("MariaDB by path")
+            << "Driver=/usr/lib/x86_64-linux-gnu/odbc/libmaodbc.so;Server=h"
+            << "Driver=/usr/lib/x86_64-linux-gnu/odbc/libmaodbc.so;Server=h;CONN_TIMEOUT=2;"
+               "READ_TIMEOUT=3;WRITE_TIMEOUT=3";
+        QTest::newRow("MariaDB naming one of its keys")
+            << "Driver={MariaDB Unicode};Server=h;READ_TIMEOUT=60"
+            << "Driver={MariaDB Unicode};Server=h;READ_TIMEOUT=60;CONN_TIMEOUT=2;WRITE_TIMEOUT=3";
+        QTest::newRow("data source of FreeTDS") << "DSN=mssql;UID=u"
+                                                << "DSN=mssql;UID=u;Timeout=3";
+        QTest::newRow("data source of MariaDB naming a time-out")
+            << "DSN=stand;UID=u"
+            << "DSN=stand;UID=u;CONN_TIMEOUT=2;WRITE_TIMEOUT=3";
+        QTest::newRow("unknown data source") << "DSN=nowhere"
+                                             << "DSN=nowhere";
+        QTest::newRow("unknown driver") << "Driver={Other};Server=h"
+                                        << "Driver={Other};Server=h";
+    }
+
+    void addsTimeOutsToCustomOdbcStrings()
+    {
+        QFETCH(QString, custom);
+        QFETCH(QString, odbc);
+        // odbc.ini as the tests see it.
+        const DataSourceEntry entries = [](const QString& dataSource, const QString& key) {
+            if (dataSource == "mssql" && key == "Driver")
+                return QString("FreeTDS");
+            if (dataSource == "stand" && key == "Driver")
+                return QString("/usr/lib/x86_64-linux-gnu/odbc/libmaodbc.so");
+            if (dataSource == "stand" && key == "READ_TIMEOUT")
+                return QString("60");
+            return QString();
+        };
+        const ServerTimeouts timeouts{.loginSeconds = 2, .statementSeconds = 3};
+        QCOMPARE(oleDbToOdbc(custom, timeouts, entries), odbc);
+    }
+
+    void givesQtTheDataSourceItsWay_data()
+    {
+        QTest::addColumn<QString>("odbc");
+        QTest::addColumn<QString>("databaseName");
+        QTest::newRow("driver string as it is") << "Driver={FreeTDS};SERVER=h;UID=u"
+                                                << "Driver={FreeTDS};SERVER=h;UID=u";
+        QTest::newRow("data source first") << "DSN=stand;UID=u;PWD=p;READ_TIMEOUT=3"
+                                           << "stand;UID=u;PWD=p;READ_TIMEOUT=3";
+        QTest::newRow("data source later") << "UID=u;dsn=stand;PWD=p"
+                                           << "stand;UID=u;PWD=p";
+        QTest::newRow("data source with a server") << "DSN=stand;Server=h"
+                                                   << "DSN=stand;Server=h";
+    }
+
+    void givesQtTheDataSourceItsWay()
+    {
+        QFETCH(QString, odbc);
+        QFETCH(QString, databaseName);
+        QCOMPARE(qtOdbcDatabaseName(odbc), databaseName);
+    }
+
+    void translationCarriesInjectedTimeOuts()
+    {
+        const ServerTimeouts timeouts{.loginSeconds = 2, .statementSeconds = 3};
+        QCOMPARE(
+            oleDbToOdbc("Provider = SQLOLEDB.1;Data Source = h;User ID = u;Password = p", timeouts),
+            QString("Driver={FreeTDS};SERVER=h;UID=u;PWD=p;TDS_Version=7.1;Timeout=3"));
+        QCOMPARE(oleDbToOdbc("Provider = MariaDB Unicode;Data Source = h;User ID = u;Password = p",
+                             timeouts),
+                 QString("Driver={MariaDB Unicode};SERVER=h;UID=u;PWD=p;CONN_TIMEOUT=2;"
+                         "READ_TIMEOUT=3;WRITE_TIMEOUT=3;OPTION=2"));
     }
 
     void splitsAddresses_data()

@@ -33,7 +33,7 @@ void runOnFile(const QString& path, const QStringList& statements)
     QSqlDatabase::removeDatabase("arrange");
 }
 
-QStringList columnsOf(Tdf& df, const QString& table)
+QStringList columnsOf(Tdf& df, SqlText table)
 {
     QStringList names;
     if (OpenSql(df.AdoView, SqlStatement("Select * from ") << table))
@@ -290,6 +290,52 @@ private slots:
         QVERIFY(OpenSql(df.AdoView, " Select * from USERS"));
         QVERIFY(AtEnd(df.AdoView));
         CloseSql(df.AdoView);
+    }
+
+    // A change with no row to go to fails and writes nothing.
+    void changesWithoutACurrentRowFail_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::newRow("edit on an empty result") << "empty";
+        QTest::newRow("next past the end, then post") << "past end";
+        QTest::newRow("write without edit") << "no edit";
+        QTest::newRow("edit after close") << "closed";
+    }
+
+    void changesWithoutACurrentRowFail()
+    {
+        QFETCH(QString, how);
+        Tdf df(path());
+        QVERIFY(ExecSql(df.ADOCommand,
+                        "INSERT INTO USERS (USER_ID, USER_NAME, LOG_IN) VALUES ('ANN', 'Ann', 0)"));
+        Dataset& view = df.AdoView;
+        if (how == "empty") {
+            QVERIFY(OpenSql(view, " Select * from USERS Where USER_ID = 'NOBODY'"));
+            EditRow(view);
+        } else if (how == "past end") {
+            QVERIFY(OpenSql(view, " Select * from USERS"));
+            EditRow(view);
+            NextRow(view);
+            NextRow(view);
+        } else if (how == "no edit") {
+            QVERIFY(OpenSql(view, " Select * from USERS"));
+        } else {
+            QVERIFY(OpenSql(view, " Select * from USERS"));
+            CloseSql(view);
+            EditRow(view);
+        }
+        WriteField(view, "USER_NAME", "Changed");
+        WriteField(view, "LOG_IN", 1);
+        const SqlOutcome posted = PostRow(view);
+        QVERIFY(!posted);
+        QVERIFY(!posted.error().isEmpty());
+        CloseSql(view);
+
+        QVERIFY(OpenSql(view, " Select * from USERS"));
+        QCOMPARE(view.rowCount(), 1);
+        QCOMPARE(ReadField(view, "USER_NAME").asText(), QString("Ann"));
+        QCOMPARE(ReadField(view, "LOG_IN").asInt(), 0);
+        CloseSql(view);
     }
 
     void typedValuesCannotChangeAStatement_data()

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "main/InstanceMessageHandler.h"
+#include "common/InstanceMessageHandler.h"
 
 #include <QList>
 #include <QStringList>

@@ -1,7 +1,7 @@
+#include "common/AccessList.h"
 #include "common/Pause.h"
 #include "common/ScreenMetrics.h"
 #include "data/DataAccess.h"
-#include "shell/AccessList.h"
 #include "shell/TSPmenu_form.h"
 #include "support/FixedClock.h"
 #include "support/RecordingDialogs.h"
@@ -320,6 +320,37 @@ private slots:
         QVERIFY(!h.snapshots[0].barShown);
         QCOMPARE(h.pause.totalMs(), 0);
         QVERIFY(h.form.launcher().mostRecent(static_cast<ScreenId>(expected))->isVisible());
+        h.form.launcher().closeAll();
+    }
+
+    // What a screen asks of the main window goes through the context, with the menu's checks.
+    void screensRunMenuCommandsThroughTheContext()
+    {
+        Harness h(QSize(800, 600));
+        QCOMPARE(h.context.commands, static_cast<ScreenCommands*>(&h.form));
+        h.registerDummyScreens();
+        h.signOn({AccessName::ExceptionReport});
+        h.context.commands->runMenuCommand(ScreenId::SensorSetup);
+        QCOMPARE(h.dialogs.texts(), QStringList{"ACCESS NOT AUTHORIZED!"});
+        QVERIFY(h.created.isEmpty());
+
+        struct ReportWindow : QWidget, OpensOnSensor
+        {
+            void openOnSensor(const QString& department, const QString& sensorId) override
+            {
+                opened = department + "/" + sensorId;
+            }
+            QString opened;
+        };
+        QPointer<ReportWindow> report;
+        h.form.setScreenFactory(ScreenId::ExceptionReport800, [&report](AppContext&) {
+            report = new ReportWindow;
+            return report.data();
+        });
+        h.context.commands->openExceptionReport("  LAB  ", "01");
+        QVERIFY(report);
+        QCOMPARE(report->opened, QString("  LAB  /01"));
+        QVERIFY(report->isVisible());
         h.form.launcher().closeAll();
     }
 

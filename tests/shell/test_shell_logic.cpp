@@ -1,7 +1,7 @@
-#include "shell/AccessList.h"
+#include "common/AccessList.h"
+#include "common/Session.h"
 #include "shell/MainLayout.h"
 #include "shell/MenuCatalog.h"
-#include "shell/Session.h"
 #include "support/FixedClock.h"
 
 #include <QSet>

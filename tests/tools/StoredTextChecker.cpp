@@ -1,6 +1,6 @@
 #include "StoredTextChecker.h"
 
-#include "shell/AccessList.h"
+#include "common/AccessList.h"
 
 #include <QDate>
 #include <QRegularExpression>

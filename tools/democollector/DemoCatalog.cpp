@@ -1,6 +1,6 @@
 #include "DemoCatalog.h"
 
-#include "shell/AccessList.h"
+#include "common/AccessList.h"
 
 namespace kelvra::demo::catalog {
 

@@ -4,10 +4,11 @@
 #include "common/DesktopShell.h"
 #include "common/Dialogs.h"
 #include "common/Pause.h"
+#include "common/ScreenCommands.h"
 #include "common/ScreenMetrics.h"
+#include "common/Session.h"
 #include "data/Tdf.h"
 #include "data/Tds.h"
-#include "shell/Session.h"
 
 namespace kelvra {
 
@@ -22,6 +23,8 @@ struct AppContext
     Tdf& df;
     Tds& ds;
     Session& session;
+    // The main window's commands, set once the main window exists.
+    ScreenCommands* commands = nullptr;
 };
 
 } // namespace kelvra

@@ -1,4 +1,4 @@
-#include "shell/AccessList.h"
+#include "common/AccessList.h"
 
 namespace kelvra {
 

@@ -1,16 +1,10 @@
-#include "shell/Session.h"
+#include "common/Session.h"
 
-#include "shell/AccessList.h"
+#include "common/AccessList.h"
 
 namespace kelvra {
 
 Session::Session(const Clock& clock) : m_clock(clock) {}
-
-const Clock& Session::systemClock()
-{
-    static const SystemClock clock;
-    return clock;
-}
 
 bool Session::hasAccess(const QString& accessName) const
 {

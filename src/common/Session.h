@@ -11,7 +11,7 @@ namespace kelvra {
 class Session
 {
 public:
-    explicit Session(const Clock& clock = systemClock());
+    explicit Session(const Clock& clock);
 
     bool isSignedOn() const { return m_signedOn; }
     void setSignedOn(bool signedOn) { m_signedOn = signedOn; }
@@ -34,7 +34,6 @@ public:
     void StampActivity();
 
     static int hhmm(const QTime& time) { return time.hour() * 100 + time.minute(); }
-    static const Clock& systemClock();
 
 private:
     const Clock& m_clock;
