@@ -24,8 +24,30 @@ SqlStatement& SqlStatement::operator<<(SqlText literal)
 
 SqlStatement& SqlStatement::operator<<(const SqlValue& value)
 {
-    m_pieces.append(Piece{Kind::Value, {}, value.value});
+    m_pieces.append(Piece{Kind::Value, {}, value});
     return *this;
+}
+
+QString likePatternText(const SqlValue& value, LikeEscaping escaping)
+{
+    QString text = value.value.toString();
+    if (!value.likePattern)
+        return text;
+    switch (escaping) {
+    case LikeEscaping::None:
+        break;
+    case LikeEscaping::Backslash:
+        text.replace(QLatin1String("\\"), QLatin1String("\\\\"));
+        text.replace(QLatin1String("%"), QLatin1String("\\%"));
+        text.replace(QLatin1String("_"), QLatin1String("\\_"));
+        break;
+    case LikeEscaping::Brackets:
+        text.replace(QLatin1String("["), QLatin1String("[[]"));
+        text.replace(QLatin1String("%"), QLatin1String("[%]"));
+        text.replace(QLatin1String("_"), QLatin1String("[_]"));
+        break;
+    }
+    return text + value.wildcardSuffix;
 }
 
 SqlStatement& SqlStatement::operator<<(const SqlIdentifier& name)
@@ -66,7 +88,8 @@ QString SqlStatement::text() const
     QString result;
     for (const Piece& piece : m_pieces) {
         if (piece.kind == Kind::Value)
-            result += QLatin1Char('\'') + piece.value.toString() + QLatin1Char('\'');
+            result += QLatin1Char('\'') + piece.value.value.toString() +
+                      piece.value.wildcardSuffix + QLatin1Char('\'');
         else
             result += piece.text;
     }
@@ -83,11 +106,13 @@ QString SqlStatement::placeholderText() const
 
 namespace {
 
-QString escapedLiteral(const QVariant& value, LiteralStyle style)
+QString escapedLiteral(const SqlValue& value, LiteralStyle style)
 {
-    if (value.isNull())
+    if (value.value.isNull())
         return QStringLiteral("NULL");
-    QString text = value.toString();
+    QString text =
+        likePatternText(value, style == LiteralStyle::TransactSql ? LikeEscaping::Brackets
+                                                                  : LikeEscaping::Backslash);
     text.remove(QChar(0));
     if (style == LiteralStyle::MySql)
         text.replace(QLatin1String("\\"), QLatin1String("\\\\"));
@@ -108,12 +133,17 @@ QString SqlStatement::literalText(LiteralStyle style) const
     return result;
 }
 
-QVariantList SqlStatement::values() const
+QVariantList SqlStatement::values(LikeEscaping escaping) const
 {
     QVariantList result;
-    for (const Piece& piece : m_pieces)
-        if (piece.kind == Kind::Value)
-            result.append(piece.value);
+    for (const Piece& piece : m_pieces) {
+        if (piece.kind != Kind::Value)
+            continue;
+        if (piece.value.likePattern)
+            result.append(likePatternText(piece.value, escaping));
+        else
+            result.append(piece.value.value);
+    }
     return result;
 }
 
@@ -139,7 +169,7 @@ std::optional<QVariant> SqlStatement::equalityValue(const QString& column) const
     for (qsizetype i = 0; i + 1 < m_pieces.size(); ++i) {
         if (m_pieces[i].kind == Kind::Literal && m_pieces[i + 1].kind == Kind::Value &&
             pattern.match(m_pieces[i].text).hasMatch())
-            return m_pieces[i + 1].value;
+            return m_pieces[i + 1].value.value;
     }
     return std::nullopt;
 }

@@ -28,12 +28,40 @@ private:
 struct SqlValue
 {
     QVariant value;
+    // Compared with LIKE: "_", "%" and the escape characters inside the value match only
+    // themselves, escaped for the server at hand.
+    bool likePattern = false;
+    // A wildcard of the statement's own that follows the value (the "%" of a month key).
+    QString wildcardSuffix{};
 };
 
 inline SqlValue quoted(const QString& value)
 {
     return SqlValue{value};
 }
+
+// A value compared with LIKE that matches exactly this text.
+inline SqlValue quotedLike(const QString& value)
+{
+    return SqlValue{value, true};
+}
+
+// A value compared with LIKE that matches every text starting with this one.
+inline SqlValue quotedLikeStart(const QString& value)
+{
+    return SqlValue{value, true, QStringLiteral("%")};
+}
+
+// How a server's LIKE takes a wildcard character literally.
+enum class LikeEscaping
+{
+    None,      // no escape character (SQLite without ESCAPE)
+    Backslash, // MySQL and MariaDB: a backslash before the character
+    Brackets,  // SQL Server: [_] [%] [[]
+};
+
+// The value as LIKE must see it, for values marked as LIKE patterns.
+QString likePatternText(const SqlValue& value, LikeEscaping escaping);
 
 // A table or column name the program learnt at run time (from a result or a statement).
 // Only plain names are accepted; a statement holding any other one refuses to run.
@@ -85,7 +113,8 @@ public:
     QString placeholderText() const;
     // The text with every value written as a correctly escaped literal of that server.
     QString literalText(LiteralStyle style) const;
-    QVariantList values() const;
+    // The values to bind, LIKE patterns escaped for the server at hand.
+    QVariantList values(LikeEscaping escaping = LikeEscaping::Backslash) const;
     bool isEmpty() const { return m_pieces.isEmpty(); }
     // False when a run-time name in it is not a plain name.
     bool isRunnable() const;
@@ -110,7 +139,7 @@ private:
     {
         Kind kind = Kind::Literal;
         QString text;
-        QVariant value;
+        SqlValue value;
     };
     QList<Piece> m_pieces;
 };

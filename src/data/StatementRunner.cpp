@@ -14,7 +14,9 @@ SqlOutcome runStatement(QSqlDatabase& db, const SqlStatement& statement, Fetched
                                    statement.placeholderText());
     QSqlQuery query(db);
     query.setForwardOnly(true);
-    const QVariantList values = statement.values();
+    // Only the MySQL branch binds LIKE patterns; SQLite has no escape character without ESCAPE.
+    const QVariantList values = statement.values(
+        db.driverName() == QLatin1String("QMYSQL") ? LikeEscaping::Backslash : LikeEscaping::None);
     bool ok = false;
     if (odbc) {
         ok = query.exec(odbcText(statement, *odbc));

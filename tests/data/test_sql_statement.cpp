@@ -90,6 +90,58 @@ private slots:
                  QString("x = NULL"));
     }
 
+    // LIKE values keep their own wildcards literal on every server; the statement's text and a
+    // month key's own "%" stay as written.
+    void escapesWildcardsInsideLikeValues_data()
+    {
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<bool>("start");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("tsql");
+        QTest::addColumn<QString>("mysql");
+        QTest::addColumn<QString>("bound");
+        QTest::newRow("plain") << "LAB" << false << "'LAB'"
+                               << "N'LAB'"
+                               << "'LAB'"
+                               << "LAB";
+        QTest::newRow("underscore") << "LAB_1" << false << "'LAB_1'"
+                                    << "N'LAB[_]1'"
+                                    << R"('LAB\\_1')"
+                                    << R"(LAB\_1)";
+        QTest::newRow("percent and bracket") << "5%[A]" << false << "'5%[A]'"
+                                             << "N'5[%][[]A]'"
+                                             << R"('5\\%[A]')"
+                                             << R"(5\%[A])";
+        QTest::newRow("backslash") << R"(A\B)" << false << R"('A\B')"
+                                   << R"(N'A\B')"
+                                   << R"('A\\\\B')"
+                                   << R"(A\\B)";
+        QTest::newRow("month key") << "202612" << true << "'202612%'"
+                                   << "N'202612%'"
+                                   << "'202612%'"
+                                   << "202612%";
+        QTest::newRow("apostrophe") << "O'B_" << false << "'O'B_'"
+                                    << "N'O''B[_]'"
+                                    << R"('O''B\\_')"
+                                    << R"(O'B\_)";
+    }
+
+    void escapesWildcardsInsideLikeValues()
+    {
+        QFETCH(QString, value);
+        QFETCH(bool, start);
+        QFETCH(QString, text);
+        QFETCH(QString, tsql);
+        QFETCH(QString, mysql);
+        QFETCH(QString, bound);
+        const SqlStatement sql = SqlStatement("x like ")
+                                 << (start ? quotedLikeStart(value) : quotedLike(value));
+        QCOMPARE(sql.text(), "x like " + text);
+        QCOMPARE(sql.literalText(LiteralStyle::TransactSql), "x like " + tsql);
+        QCOMPARE(sql.literalText(LiteralStyle::MySql), "x like " + mysql);
+        QCOMPARE(sql.values(LikeEscaping::Backslash), QVariantList{bound});
+    }
+
     void joinsMySqlLinesWithLineBreaks()
     {
         const SqlStatement sql = SqlStatement::lines(
