@@ -97,6 +97,9 @@ private slots:
     void checkerJudgesDayTexts_data();
     void checkerJudgesDayTexts();
 
+    void checkerJudgesEventTexts_data();
+    void checkerJudgesEventTexts();
+
     void optionLimits_data();
     void optionLimits();
     void sizes_data();
@@ -175,8 +178,28 @@ void TestDemoInstallation::checkerJudgesCells_data()
                                           << "21.5" << 3 << false;
     QTest::newRow("TRH # record in part 3") << "TRH"
                                             << "21.5^55.0^#25.3-103015" << 10 << false;
-    QTest::newRow("TRH form 2 read as long") << "TRH"
-                                             << "21.5^#125.3-103015^55.0" << 10 << false;
+    QTest::newRow("TRH form 2 long (23 chars)") << "TRH"
+                                                << "21.5^#125.3-103015^55.0" << 10 << true;
+    QTest::newRow("TRH form 3 long (23 chars)") << "TRH"
+                                                << "21.3^58.5^@100.0-104512" << 10 << true;
+    QTest::newRow("TRH humidity record of 14") << "TRH"
+                                               << "21.6^96.5^@100.00-120307" << 12 << true;
+    QTest::newRow("TRH humidity record of 9") << "TRH"
+                                              << "20.5^28.0^@9-061520" << 6 << true;
+    QTest::newRow("T record after an empty note (14 chars)") << "T"
+                                                             << "0.0^^#0-051720" << 5 << true;
+    QTest::newRow("T record in part 2 (13 chars)") << "T"
+                                                   << "2.5^#1-061520" << 6 << true;
+    QTest::newRow("T note without a record") << "T"
+                                             << "5.5^HI" << 3 << true;
+    QTest::newRow("T record in part 2 (14 chars)") << "T"
+                                                   << "2.5^#10-061520" << 6 << false;
+    QTest::newRow("T empty part 2 without a record") << "T"
+                                                     << "5.5^" << 3 << false;
+    QTest::newRow("T record as note and record") << "T"
+                                                 << "9.2^#9.5-093255^#9.5-093255" << 9 << false;
+    QTest::newRow("T three parts, no record") << "T"
+                                              << "5.5^HI^" << 3 << false;
     QTest::newRow("TRH humidity out, no record") << "TRH"
                                                  << "21.5^65.0" << 3 << false;
 }
@@ -220,6 +243,39 @@ void TestDemoInstallation::checkerJudgesDayTexts()
         QVERIFY2(problem.isEmpty(), qPrintable(problem));
         QCOMPARE(count, cells);
     }
+}
+
+void TestDemoInstallation::checkerJudgesEventTexts_data()
+{
+    QTest::addColumn<QString>("type");
+    QTest::addColumn<QString>("actual");
+    QTest::addColumn<bool>("valid");
+    QTest::newRow("temperature") << "T"
+                                 << "Temp: 25.3°C" << true;
+    QTest::newRow("not communicating") << "TRH" << notCommunicatingText() << true;
+    QTest::newRow("TRH with Humidity") << "TRH"
+                                       << "Temp: 27.0°C and Humidity: 64.5%" << true;
+    QTest::newRow("TRH with RH") << "TRH"
+                                 << "Temp: 21.3°C and RH: 100.0%" << true;
+    QTest::newRow("TRH humidity first") << "TRH"
+                                        << "RH: 9.0% and Temp: 21.3°C" << true;
+    QTest::newRow("TRH temperature only") << "TRH"
+                                          << "Temp: 25.3°C" << false;
+    QTest::newRow("humidity on T") << "T"
+                                   << "Temp: 27.0°C and Humidity: 64.5%" << false;
+    QTest::newRow("Fahrenheit stored") << "T"
+                                       << "Temp: 77.5°F" << false;
+    QTest::newRow("no decimal") << "THS"
+                                << "Temp: 25°C" << false;
+}
+
+void TestDemoInstallation::checkerJudgesEventTexts()
+{
+    QFETCH(QString, type);
+    QFETCH(QString, actual);
+    QFETCH(bool, valid);
+    const QString problem = checkObserved(actual, type);
+    QVERIFY2(problem.isEmpty() == valid, qPrintable(problem.isEmpty() ? "accepted" : problem));
 }
 
 void TestDemoInstallation::optionLimits_data()
