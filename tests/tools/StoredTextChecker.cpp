@@ -7,6 +7,7 @@
 #include <QStringList>
 #include <QTime>
 
+#include <algorithm>
 #include <tuple>
 
 namespace kelvra::test {
@@ -40,25 +41,34 @@ QString recordInRange(const QString& record, double low, double high)
     return QString();
 }
 
-QString checkTemperatureCell(const QStringList& parts, const SensorLimits& limits, int hour,
-                             QList<FoundRecord>* records)
+QString checkTemperatureCell(const QString& cell, const QStringList& parts,
+                             const SensorLimits& limits, int hour, QList<FoundRecord>* records)
 {
-    if (parts.size() != 1 && parts.size() != 3)
-        return QStringLiteral("a T/THS cell has 1 or 3 parts");
+    if (parts.size() > 3)
+        return QStringLiteral("a T/THS cell has 1 to 3 parts");
     if (!temperatureReading().match(parts[0]).hasMatch())
         return QStringLiteral("bad reading ") + parts[0];
     const double reading = parts[0].toDouble();
     if (parts.size() == 1)
         return rangeProblem(reading, limits.low, limits.high, false, QStringLiteral("temperature"));
-    if (parts[1].isEmpty() || parts[1].size() > 8)
-        return QStringLiteral("part 2 must be a short text");
-    if (QString e = checkExceptionRecord(parts[2], QLatin1Char('#'), hour); !e.isEmpty())
+    // The record is part 3, after a short note that may be empty. Only the hourly and monthly
+    // logs take part 2 instead, and only from a cell shorter than 14 characters, so a record
+    // in part 2 is one only in such a cell.
+    const bool recordInPart2 = parts.size() == 2 && parts[1].startsWith(QLatin1Char('#'));
+    if (recordInPart2 && cell.size() >= 14)
+        return QStringLiteral("a record in part 2 of a cell of 14 characters or more");
+    if (!recordInPart2 && (parts[1].size() > 8 || parts[1].startsWith(QLatin1Char('#')) ||
+                           (parts.size() == 2 && parts[1].isEmpty())))
+        return QStringLiteral("part 2 must be a short note");
+    if (parts.size() == 2 && !recordInPart2)
+        return rangeProblem(reading, limits.low, limits.high, false, QStringLiteral("temperature"));
+    const QString record = recordInPart2 ? parts[1] : parts[2];
+    if (QString e = checkExceptionRecord(record, QLatin1Char('#'), hour); !e.isEmpty())
         return e;
-    if (QString e = recordInRange(parts[2], limits.low, limits.high); !e.isEmpty())
+    if (QString e = recordInRange(record, limits.low, limits.high); !e.isEmpty())
         return e;
     if (records)
-        records->append(
-            {QLatin1Char('#'), parts[2].mid(1, parts[2].size() - 8), int(parts[2].size())});
+        records->append({QLatin1Char('#'), record.mid(1, record.size() - 8), int(record.size())});
     return QString();
 }
 
@@ -89,11 +99,11 @@ QString checkHumidityCell(const QString& cell, const QStringList& parts, const S
     } else {
         return QStringLiteral("not one of the four TRH forms");
     }
-    // Readers tell the forms apart by length: 1 to 3 are short, 4 is long.
-    if ((form == 4) != (cell.size() >= 23))
-        return QStringLiteral("TRH form %1 of %2 characters is read as the other length")
-            .arg(form)
-            .arg(cell.size());
+    // Readers that cannot see the form go by length: form 4 is always long (23 characters or
+    // more), forms 2 and 3 are long once temperature, humidity and record value together
+    // exceed 12 characters.
+    if (form == 4 && cell.size() < 23)
+        return QStringLiteral("TRH form 4 of %1 characters is read as short").arg(cell.size());
     if (!temperatureReading().match(parts[0]).hasMatch())
         return QStringLiteral("bad reading ") + parts[0];
     if (!humidityReading().match(humidity).hasMatch())
@@ -168,7 +178,7 @@ QString checkHourCell(const QString& cell, const SensorLimits& limits, int hour,
     if (limits.type == QLatin1String("TRH"))
         return checkHumidityCell(cell, parts, limits, hour, records);
     if (limits.type == QLatin1String("T") || limits.type == QLatin1String("THS"))
-        return checkTemperatureCell(parts, limits, hour, records);
+        return checkTemperatureCell(cell, parts, limits, hour, records);
     return QStringLiteral("unknown sensor type ") + limits.type;
 }
 
@@ -197,6 +207,9 @@ QString checkDayText(const QString& text, const SensorLimits& limits, QList<Foun
 
 QString checkAverages(const QString& text, const QString& type)
 {
+    // A day the collector wrote no average for.
+    if (text.isEmpty())
+        return QString();
     static const QRegularExpression withoutHumidity(QStringLiteral(R"(^-?\d{1,3}\.\d\^$)"));
     static const QRegularExpression withHumidity(QStringLiteral(R"(^\d{1,3}\.\d\^\d{1,3}$)"));
     const auto& re = type == QLatin1String("TRH") ? withHumidity : withoutHumidity;
@@ -241,18 +254,28 @@ QString checkObserved(const QString& actual, const QString& type)
 {
     if (actual == notCommunicatingText())
         return QString();
-    static const QRegularExpression temperature(QStringLiteral(R"(^Temp: -?\d{1,3}\.\d)") +
-                                                QChar(0x00B0) + QStringLiteral("C$"));
-    static const QRegularExpression both(QStringLiteral(R"(^Temp: -?\d{1,3}\.\d)") + QChar(0x00B0) +
-                                         QStringLiteral(R"(C and Humidity: \d{1,3}\.\d%$)"));
+    const QString degrees = QString(QChar(0x00B0)) + QLatin1Char('C');
+    const QString temperature = QStringLiteral(R"(Temp: -?\d{1,3}\.\d)") + degrees;
+    const QString humidity = QStringLiteral(R"(\d{1,3}\.\d%)");
+    static const QRegularExpression temperatureOnly(QLatin1Char('^') + temperature +
+                                                    QLatin1Char('$'));
+    // The exception report converts a TRH text by its length; these wordings cover them all.
+    static const QList<QRegularExpression> trh{
+        QRegularExpression(QLatin1Char('^') + temperature + QStringLiteral(" and Humidity: ") +
+                           humidity + QLatin1Char('$')),
+        QRegularExpression(QLatin1Char('^') + temperature + QStringLiteral(" and RH: ") + humidity +
+                           QLatin1Char('$')),
+        QRegularExpression(QStringLiteral("^RH: ") + humidity + QStringLiteral(" and ") +
+                           temperature + QLatin1Char('$')),
+    };
     if (type == QLatin1String("TRH")) {
-        // From 28 characters on, the exception report converts such a text and keeps the rest.
-        if (!both.match(actual).hasMatch() || actual.size() < 28)
-            return QStringLiteral("bad TRH event text ") + actual;
-        return QString();
+        const bool known = std::any_of(trh.begin(), trh.end(), [&](const QRegularExpression& re) {
+            return re.match(actual).hasMatch();
+        });
+        return known ? QString() : QStringLiteral("bad TRH event text ") + actual;
     }
-    return temperature.match(actual).hasMatch() ? QString()
-                                                : QStringLiteral("bad event text ") + actual;
+    return temperatureOnly.match(actual).hasMatch() ? QString()
+                                                    : QStringLiteral("bad event text ") + actual;
 }
 
 QString checkChangeStamp(const QString& text)

@@ -174,9 +174,11 @@ void TestDemoCollector::summaryLine()
     const QStringList lines = m_firstRun.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     QCOMPARE(lines.size(), 1);
     const QString line = lines.first();
+    // The two departments asked for and the closed one.
     for (const QString& part :
-         {QStringLiteral("2 departments"), QStringLiteral("12 sensors"),
-          QStringLiteral("120 observations"),
+         {QStringLiteral("3 departments"),
+          QString::number(demo.sensors.size()) + QStringLiteral(" sensors"),
+          QString::number(demo.observations.size()) + QStringLiteral(" observations"),
           QString::number(demo.callEvents.size()) + QStringLiteral(" call events"),
           QStringLiteral("database ") + database, QStringLiteral("2024-02-23 to 2024-03-03")})
         QVERIFY2(line.contains(part), qPrintable(line + " lacks " + part));
@@ -248,7 +250,18 @@ void TestDemoCollector::screenQueriesFindTheDemoRows()
     QStringList departments;
     while (q.next())
         departments.append(q.value(0).toString().trimmed());
-    QCOMPARE(departments, QStringList({"BLOOD BANK", "PHARMACY"}));
+    QCOMPARE(departments, QStringList({"BLOOD BANK", "EAST CLINIC", "PHARMACY"}));
+
+    // The MySQL report header finds the padded department by REG.DEPT and the trimmed name.
+    q = select(QStringLiteral("Select * from REG\n Where DEPT=?"), {"BLOOD BANK"});
+    QVERIFY(q.next());
+    QCOMPARE(q.value(QStringLiteral("REG_NAME")).toString(), QStringLiteral("  BLOOD BANK  "));
+
+    // The closed department has sensors, none of them active.
+    q = select(QStringLiteral(" Select distinct SENSOR_ID from SENSORS\n Where STATUS_FLAG = -1\n"
+                              " And DEPT = ?"),
+               {"EAST CLINIC"});
+    QVERIFY(!q.next());
 
     // The padded department's sensors under its trimmed name.
     q = select(QStringLiteral(" Select distinct SENSOR_ID from SENSORS\n Where STATUS_FLAG = -1\n"
@@ -320,7 +333,8 @@ void TestDemoCollector::unreachableServerFailsAtOnce()
              qPrintable(run.err));
     QVERIFY(run.out.isEmpty());
     // The rows of the last good load are still there.
-    QCOMPARE(countRows(QStringLiteral("SENSORS")), 2);
+    QCOMPARE(countRows(QStringLiteral("SENSORS")),
+             int(generateDemoInstallation(secondLoad()).sensors.size()));
 }
 
 void TestDemoCollector::badOptions_data()

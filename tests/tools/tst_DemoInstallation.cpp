@@ -6,25 +6,36 @@
 #include <QtTest>
 
 #include <functional>
+#include <optional>
 
 using namespace kelvra::demo;
 using namespace kelvra::test;
 
 using Feature = std::function<bool(const DemoInstallation&)>;
 Q_DECLARE_METATYPE(Feature)
+// A case that must be in the demo: a predicate over the rows and the options they came from.
+using DemoCase = std::function<bool(const DemoInstallation&, const DemoOptions&)>;
+Q_DECLARE_METATYPE(DemoCase)
 Q_DECLARE_METATYPE(DemoOptions)
 
 namespace {
 
-DemoOptions optionsOf(int departments, int sensors, int days, quint64 seed = 1)
+DemoOptions optionsOf(int departments, int sensors, int days, quint64 seed = 1,
+                      QDate endDate = QDate(2024, 3, 15))
 {
     DemoOptions o;
     o.departments = departments;
     o.sensorsPerDepartment = sensors;
     o.days = days;
     o.seed = seed;
-    o.endDate = QDate(2024, 3, 15);
+    o.endDate = endDate;
     return o;
+}
+
+// The size scripts/demo.sh loads, ending on the given day.
+DemoOptions demoSize(QDate endDate)
+{
+    return optionsOf(3, 12, 28, 1, endDate);
 }
 
 SensorLimits limitsOf(const SensorRow& s)
@@ -60,17 +71,26 @@ template <typename Row, typename Predicate> bool any(const QList<Row>& rows, Pre
     return std::any_of(rows.begin(), rows.end(), p);
 }
 
-bool anyCell(const DemoInstallation& demo, const QString& type,
-             const std::function<bool(const QStringList& parts, const QString& cell)>& p)
+using CellPredicate =
+    std::function<bool(const SensorRow& sensor, const QStringList& parts, const QString& cell)>;
+
+bool anyCellOf(const DemoInstallation& demo, const CellPredicate& p)
 {
     const auto sensors = sensorsByKey(demo);
     return any(demo.observations, [&](const ObservationRow& o) {
-        if (sensors.value(sensorKey(o.dept, o.sensorId)).sensorType != type)
-            return false;
+        const SensorRow sensor = sensors.value(sensorKey(o.dept, o.sensorId));
         for (const QString& cell : hourCells(o.obsData))
-            if (p(cell.split(QLatin1Char('^')), cell))
+            if (p(sensor, cell.split(QLatin1Char('^')), cell))
                 return true;
         return false;
+    });
+}
+
+bool anyCell(const DemoInstallation& demo, const QString& type,
+             const std::function<bool(const QStringList& parts, const QString& cell)>& p)
+{
+    return anyCellOf(demo, [&](const SensorRow& s, const QStringList& parts, const QString& cell) {
+        return s.sensorType == type && p(parts, cell);
     });
 }
 
@@ -83,6 +103,8 @@ void addSizes()
     QTest::newRow("1x1x1") << optionsOf(1, 1, 1, 5);
     QTest::newRow("3x20x60 seed 2") << optionsOf(3, 20, 60, 2);
     QTest::newRow("2x12x400 seed 3") << optionsOf(2, 12, 400, 3);
+    QTest::newRow("3x12x28 (demo)") << demoSize(QDate(2024, 3, 15));
+    QTest::newRow("3x12x28 over a New Year") << demoSize(QDate(2025, 1, 2));
 }
 
 } // namespace
@@ -96,6 +118,9 @@ private slots:
     void checkerJudgesCells();
     void checkerJudgesDayTexts_data();
     void checkerJudgesDayTexts();
+
+    void checkerJudgesEventTexts_data();
+    void checkerJudgesEventTexts();
 
     void optionLimits_data();
     void optionLimits();
@@ -116,6 +141,8 @@ private slots:
 
     void featuresOfASmallInstallation_data();
     void featuresOfASmallInstallation();
+    void casesOfTheDemoSize_data();
+    void casesOfTheDemoSize();
 };
 
 // The checker must itself catch broken texts, or the grammar tests would prove nothing.
@@ -175,8 +202,28 @@ void TestDemoInstallation::checkerJudgesCells_data()
                                           << "21.5" << 3 << false;
     QTest::newRow("TRH # record in part 3") << "TRH"
                                             << "21.5^55.0^#25.3-103015" << 10 << false;
-    QTest::newRow("TRH form 2 read as long") << "TRH"
-                                             << "21.5^#125.3-103015^55.0" << 10 << false;
+    QTest::newRow("TRH form 2 long (23 chars)") << "TRH"
+                                                << "21.5^#125.3-103015^55.0" << 10 << true;
+    QTest::newRow("TRH form 3 long (23 chars)") << "TRH"
+                                                << "21.3^58.5^@100.0-104512" << 10 << true;
+    QTest::newRow("TRH humidity record of 14") << "TRH"
+                                               << "21.6^96.5^@100.00-120307" << 12 << true;
+    QTest::newRow("TRH humidity record of 9") << "TRH"
+                                              << "20.5^28.0^@9-061520" << 6 << true;
+    QTest::newRow("T record after an empty note (14 chars)") << "T"
+                                                             << "0.0^^#0-051720" << 5 << true;
+    QTest::newRow("T record in part 2 (13 chars)") << "T"
+                                                   << "2.5^#1-061520" << 6 << true;
+    QTest::newRow("T note without a record") << "T"
+                                             << "5.5^HI" << 3 << true;
+    QTest::newRow("T record in part 2 (14 chars)") << "T"
+                                                   << "2.5^#10-061520" << 6 << false;
+    QTest::newRow("T empty part 2 without a record") << "T"
+                                                     << "5.5^" << 3 << false;
+    QTest::newRow("T record as note and record") << "T"
+                                                 << "9.2^#9.5-093255^#9.5-093255" << 9 << false;
+    QTest::newRow("T three parts, no record") << "T"
+                                              << "5.5^HI^" << 3 << false;
     QTest::newRow("TRH humidity out, no record") << "TRH"
                                                  << "21.5^65.0" << 3 << false;
 }
@@ -222,6 +269,39 @@ void TestDemoInstallation::checkerJudgesDayTexts()
     }
 }
 
+void TestDemoInstallation::checkerJudgesEventTexts_data()
+{
+    QTest::addColumn<QString>("type");
+    QTest::addColumn<QString>("actual");
+    QTest::addColumn<bool>("valid");
+    QTest::newRow("temperature") << "T"
+                                 << "Temp: 25.3°C" << true;
+    QTest::newRow("not communicating") << "TRH" << notCommunicatingText() << true;
+    QTest::newRow("TRH with Humidity") << "TRH"
+                                       << "Temp: 27.0°C and Humidity: 64.5%" << true;
+    QTest::newRow("TRH with RH") << "TRH"
+                                 << "Temp: 21.3°C and RH: 100.0%" << true;
+    QTest::newRow("TRH humidity first") << "TRH"
+                                        << "RH: 9.0% and Temp: 21.3°C" << true;
+    QTest::newRow("TRH temperature only") << "TRH"
+                                          << "Temp: 25.3°C" << false;
+    QTest::newRow("humidity on T") << "T"
+                                   << "Temp: 27.0°C and Humidity: 64.5%" << false;
+    QTest::newRow("Fahrenheit stored") << "T"
+                                       << "Temp: 77.5°F" << false;
+    QTest::newRow("no decimal") << "THS"
+                                << "Temp: 25°C" << false;
+}
+
+void TestDemoInstallation::checkerJudgesEventTexts()
+{
+    QFETCH(QString, type);
+    QFETCH(QString, actual);
+    QFETCH(bool, valid);
+    const QString problem = checkObserved(actual, type);
+    QVERIFY2(problem.isEmpty() == valid, qPrintable(problem.isEmpty() ? "accepted" : problem));
+}
+
 void TestDemoInstallation::optionLimits_data()
 {
     QTest::addColumn<DemoOptions>("options");
@@ -265,26 +345,37 @@ void TestDemoInstallation::sizes()
     QFETCH(int, sensors);
     QFETCH(int, days);
     const DemoInstallation demo = generateDemoInstallation(optionsOf(departments, sensors, days));
-    QCOMPARE(demo.reg.size(), departments);
-    QCOMPARE(demo.callLists.size(), departments);
-    QCOMPARE(demo.sensors.size(), departments * sensors);
-    QCOMPARE(demo.observations.size(), departments * sensors * days);
+    // The departments asked for and the closed one.
+    QCOMPARE(demo.reg.size(), departments + 1);
+    QCOMPARE(demo.callLists.size(), departments + 1);
+    QVERIFY(demo.sensors.size() > departments * sensors);
 
-    // One row per sensor per day, every day from the first to the end date.
+    // At most one row per sensor and day; every day from the first to the end date but the
+    // few days a sensor was not heard from, and a few rows of one sensor before the window.
     QSet<QString> keys;
     for (const ObservationRow& o : demo.observations)
         keys.insert(sensorKey(o.dept, o.sensorId) + QLatin1Char('/') + o.obsDate);
     QCOMPARE(keys.size(), demo.observations.size());
     const QDate first = QDate(2024, 3, 15).addDays(1 - days);
+    int inWindow = 0;
+    QSet<QString> sensorsBefore;
     for (const ObservationRow& o : demo.observations) {
         const QDate day = QDate::fromString(o.obsDate, QStringLiteral("yyyyMMdd"));
-        QVERIFY2(day >= first && day <= QDate(2024, 3, 15), qPrintable(o.obsDate));
+        QVERIFY2(day.isValid() && day <= QDate(2024, 3, 15), qPrintable(o.obsDate));
+        if (day >= first)
+            ++inWindow;
+        else
+            sensorsBefore.insert(sensorKey(o.dept, o.sensorId));
     }
+    QVERIFY(inWindow >= departments * sensors * days - 3);
+    QVERIFY(inWindow <= departments * sensors * days);
+    QVERIFY(demo.observations.size() - inWindow <= 3);
+    QVERIFY(sensorsBefore.size() <= 1);
 
     QSet<QString> names;
     for (const RegRow& r : demo.reg)
         names.insert(r.regName.trimmed());
-    QCOMPARE(names.size(), departments);
+    QCOMPARE(names.size(), departments + 1);
     QVERIFY(!demo.users.isEmpty());
 }
 
@@ -325,7 +416,7 @@ void TestDemoInstallation::departmentsAndSensors()
 
     QSet<QString> departments;
     for (const RegRow& r : demo.reg) {
-        QCOMPARE(r.dept, r.regName);
+        QCOMPARE(r.dept, r.regName.trimmed());
         QVERIFY(!r.address1.isEmpty() && !r.csz.isEmpty());
         departments.insert(r.regName.trimmed());
     }
@@ -357,7 +448,7 @@ void TestDemoInstallation::departmentsAndSensors()
         for (int flag : {s.alarm, s.audibleWave, s.email, s.phoneMsg})
             QVERIFY(flag == -1 || flag == 0);
         s.alarmFreq.toInt(&number);
-        QVERIFY2(number, qPrintable(s.alarmFreq));
+        QVERIFY2(number || s.alarmFreq == QLatin1String("af"), qPrintable(s.alarmFreq));
         QVERIFY2(checkChangeStamp(s.changed).isEmpty(), qPrintable(s.changed));
     }
 }
@@ -506,7 +597,7 @@ void TestDemoInstallation::featuresOfASmallInstallation_data()
              return any(d.reg,
                         [&](const RegRow& r) {
                             const QString name = r.regName.trimmed();
-                            return r.regName != name && r.dept == r.regName &&
+                            return r.regName != name && r.dept == name &&
                                    any(d.sensors,
                                        [&](const SensorRow& s) { return s.dept == name; });
                         }) &&
@@ -616,6 +707,231 @@ void TestDemoInstallation::featuresOfASmallInstallation()
     QFETCH(quint64, seed);
     QFETCH(Feature, feature);
     QVERIFY(feature(generateDemoInstallation(optionsOf(2, 6, 7, seed))));
+}
+
+namespace {
+
+bool carriesPart2OrRecord(const QStringList& parts)
+{
+    return (parts.size() >= 2 && !parts[1].isEmpty()) || parts.size() == 3;
+}
+
+// Events per sensor and month ("dept/id/yyyymm").
+QHash<QString, int> eventsPerSensorMonth(const DemoInstallation& d)
+{
+    QHash<QString, int> counts;
+    for (const CallEventRow& e : d.callEvents)
+        ++counts[sensorKey(e.dept, e.sensorId) + QLatin1Char('/') + e.date.mid(6, 4) +
+                 e.date.left(2)];
+    return counts;
+}
+
+QDate eventDay(const CallEventRow& e)
+{
+    return QDate::fromString(e.date, QStringLiteral("MM/dd/yyyy"));
+}
+
+// What the exception report's Fahrenheit conversion does with a TRH text, by its length.
+bool trhEventText(const DemoInstallation& d, const std::function<bool(const QString&)>& p)
+{
+    const auto sensors = sensorsByKey(d);
+    return any(d.callEvents, [&](const CallEventRow& e) {
+        return sensors.value(sensorKey(e.dept, e.sensorId)).sensorType == QLatin1String("TRH") &&
+               e.actual != notCommunicatingText() && p(e.actual);
+    });
+}
+
+bool recordFound(const DemoInstallation& d, const std::function<bool(const FoundRecord&)>& p)
+{
+    const auto records = allRecords(d);
+    return std::any_of(records.begin(), records.end(), p);
+}
+
+const DemoInstallation& demoInstallation(const DemoOptions& options)
+{
+    static QHash<QString, DemoInstallation> made;
+    const QString key = options.endDate.toString(Qt::ISODate);
+    if (!made.contains(key))
+        made.insert(key, generateDemoInstallation(options));
+    return made[key];
+}
+
+} // namespace
+
+void TestDemoInstallation::casesOfTheDemoSize_data()
+{
+    QTest::addColumn<DemoOptions>("options");
+    QTest::addColumn<DemoCase>("demoCase");
+
+    const auto rows = [](auto p) {
+        return DemoCase([p](const DemoInstallation& d, const DemoOptions&) { return p(d); });
+    };
+    const auto cell = [](CellPredicate p) {
+        return DemoCase(
+            [p](const DemoInstallation& d, const DemoOptions&) { return anyCellOf(d, p); });
+    };
+    const auto shortCell = [](const SensorRow& s) { return s.sensorType != QLatin1String("TRH"); };
+    const auto onLimit = [](bool high) {
+        return [high](const SensorRow& s, const QStringList& p, const QString&) {
+            const double limit =
+                high ? s.expectedValue + s.maxDeviation : s.expectedValue - s.maxDeviation;
+            return !p[0].isEmpty() && std::abs(p[0].toDouble() - limit) < 1e-9;
+        };
+    };
+    const auto humidityRecord = [](int length, std::optional<double> value = std::nullopt) {
+        return DemoCase([=](const DemoInstallation& d, const DemoOptions&) {
+            return recordFound(d, [&](const FoundRecord& r) {
+                return r.mark == '@' && r.length == length &&
+                       (!value || r.value.toDouble() == *value);
+            });
+        });
+    };
+    const auto trhText = [](std::function<bool(const QString&)> p) {
+        return DemoCase(
+            [p](const DemoInstallation& d, const DemoOptions&) { return trhEventText(d, p); });
+    };
+
+    const QList<QPair<const char*, DemoCase>> cases{
+        {"ALARM_FREQ af on an alarmed sensor", rows([](const DemoInstallation& d) {
+             return any(d.sensors, [](const SensorRow& s) {
+                 return s.alarmFreq == QLatin1String("af") && s.alarm == -1;
+             });
+         })},
+        {"reading of 0.0", cell([](const SensorRow&, const QStringList& p, const QString&) {
+             return p[0] == "0.0";
+         })},
+        {"reading on the low limit", cell(onLimit(false))},
+        {"reading on the high limit", cell(onLimit(true))},
+        {"humidity record of 9 characters", humidityRecord(9)},
+        {"humidity record of 13 characters, 100.0", humidityRecord(13, 100.0)},
+        {"humidity record of 14 characters, 100.0", humidityRecord(14, 100.0)},
+        {"TRH form 2 of 23 characters or more",
+         cell([](const SensorRow& s, const QStringList& p, const QString& c) {
+             return s.sensorType == "TRH" && p.size() == 3 && p[1].startsWith('#') &&
+                    c.size() >= 23;
+         })},
+        {"TRH form 3 of 23 characters or more",
+         cell([](const SensorRow& s, const QStringList& p, const QString& c) {
+             return s.sensorType == "TRH" && p.size() == 3 && p[2].startsWith('@') &&
+                    c.size() >= 23;
+         })},
+        {"T/THS cell of 14 characters with part 2 or a record",
+         cell([=](const SensorRow& s, const QStringList& p, const QString& c) {
+             return shortCell(s) && c.size() == 14 && carriesPart2OrRecord(p);
+         })},
+        {"T/THS cell under 14 characters with part 2 or a record",
+         cell([=](const SensorRow& s, const QStringList& p, const QString& c) {
+             return shortCell(s) && c.size() < 14 && carriesPart2OrRecord(p);
+         })},
+        {"MANUAL ENTRY followed by a blank", rows([](const DemoInstallation& d) {
+             return any(d.observations,
+                        [](const ObservationRow& o) { return o.actionTaken == "MANUAL ENTRY "; });
+         })},
+        {"empty AVG_FOR_DAY on a day with a record", rows([](const DemoInstallation& d) {
+             return any(d.observations, [](const ObservationRow& o) {
+                 return o.avgForDay.isEmpty() && o.obsData.contains('#');
+             });
+         })},
+        {"active sensor without a row on a day",
+         [](const DemoInstallation& d, const DemoOptions& o) {
+             QSet<QString> rows;
+             for (const ObservationRow& r : d.observations)
+                 rows.insert(sensorKey(r.dept, r.sensorId) + '/' + r.obsDate);
+             const QDate first = o.endDate.addDays(1 - o.days);
+             return any(d.sensors, [&](const SensorRow& s) {
+                 if (s.statusFlag != -1)
+                     return false;
+                 for (QDate day = first; day <= o.endDate; day = day.addDays(1))
+                     if (!rows.contains(sensorKey(s.dept, s.sensorId) + '/' +
+                                        day.toString(QStringLiteral("yyyyMMdd"))))
+                         return true;
+                 return false;
+             });
+         }},
+        {"department without active sensors", rows([](const DemoInstallation& d) {
+             return any(d.reg, [&](const RegRow& r) {
+                 return !any(d.sensors, [&](const SensorRow& s) {
+                     return s.dept == r.regName.trimmed() && s.statusFlag != 0;
+                 });
+             });
+         })},
+        {"sensor with 42 to 246 events in one month", rows([](const DemoInstallation& d) {
+             const auto counts = eventsPerSensorMonth(d);
+             return std::any_of(counts.begin(), counts.end(),
+                                [](int n) { return n > 41 && n <= 246; });
+         })},
+        {"sensor with more than 246 events in one month", rows([](const DemoInstallation& d) {
+             const auto counts = eventsPerSensorMonth(d);
+             return std::any_of(counts.begin(), counts.end(), [](int n) { return n > 246; });
+         })},
+        {"temperature event text of a T/THS sensor", rows([](const DemoInstallation& d) {
+             const auto sensors = sensorsByKey(d);
+             return any(d.callEvents, [&](const CallEventRow& e) {
+                 return sensors.value(sensorKey(e.dept, e.sensorId)).sensorType != "TRH" &&
+                        e.actual.startsWith("Temp: ");
+             });
+         })},
+        {"TRH event text of 25-26 characters starting with T", trhText([](const QString& a) {
+             return (a.size() == 25 || a.size() == 26) && a.startsWith('T');
+         })},
+        {"TRH event text of 25-26 characters not starting with T", trhText([](const QString& a) {
+             return (a.size() == 25 || a.size() == 26) && !a.startsWith('T');
+         })},
+        {"TRH event text of 27 characters",
+         trhText([](const QString& a) { return a.size() == 27; })},
+        {"TRH event text of 28 characters or more",
+         trhText([](const QString& a) { return a.size() >= 28; })},
+        {"sensor not communicating", rows([](const DemoInstallation& d) {
+             return any(d.callEvents,
+                        [](const CallEventRow& e) { return e.actual == notCommunicatingText(); });
+         })},
+        {"events of one sensor in the same month of two years", rows([](const DemoInstallation& d) {
+             QHash<QString, QSet<int>> years;
+             for (const CallEventRow& e : d.callEvents)
+                 years[sensorKey(e.dept, e.sensorId) + '/' + e.date.left(2)].insert(
+                     eventDay(e).year());
+             return std::any_of(years.begin(), years.end(),
+                                [](const QSet<int>& y) { return y.size() > 1; });
+         })},
+        {"events of one sensor on both sides of a New Year", rows([](const DemoInstallation& d) {
+             QHash<QString, QSet<QDate>> days;
+             for (const CallEventRow& e : d.callEvents)
+                 days[sensorKey(e.dept, e.sensorId)].insert(eventDay(e));
+             return std::any_of(days.begin(), days.end(), [](const QSet<QDate>& set) {
+                 return std::any_of(set.begin(), set.end(), [&](QDate day) {
+                     if (day.month() != 12 || day.day() < 25)
+                         return false;
+                     for (int k = 1; k <= 7; ++k)
+                         if (set.contains(QDate(day.year() + 1, 1, k)))
+                             return true;
+                     return false;
+                 });
+             });
+         })},
+        {"padded REG_NAME, trimmed REG.DEPT", rows([](const DemoInstallation& d) {
+             return any(d.reg, [](const RegRow& r) {
+                 return r.regName != r.regName.trimmed() && r.dept == r.regName.trimmed();
+             });
+         })},
+        {"day text without ':'", rows([](const DemoInstallation& d) {
+             return any(d.observations,
+                        [](const ObservationRow& o) { return !o.obsData.contains(':'); });
+         })},
+    };
+    // Ends that move the cases across month and year boundaries, as scripts/demo.sh's
+    // "today" may.
+    for (const QDate end :
+         {QDate(2024, 3, 15), QDate(2024, 3, 1), QDate(2024, 12, 31), QDate(2025, 1, 2)})
+        for (const auto& [name, demoCase] : cases)
+            QTest::addRow("%s (to %s)", name, qPrintable(end.toString(Qt::ISODate)))
+                << demoSize(end) << demoCase;
+}
+
+void TestDemoInstallation::casesOfTheDemoSize()
+{
+    QFETCH(DemoOptions, options);
+    QFETCH(DemoCase, demoCase);
+    QVERIFY(demoCase(demoInstallation(options), options));
 }
 
 QTEST_GUILESS_MAIN(TestDemoInstallation)

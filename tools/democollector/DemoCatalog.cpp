@@ -62,6 +62,11 @@ QString departmentCityLine()
     return QStringLiteral("Port Avery, OR 97301");
 }
 
+QString closedDepartmentName()
+{
+    return QStringLiteral("EAST CLINIC");
+}
+
 const QStringList& firstNames()
 {
     static const QStringList names{

@@ -28,6 +28,8 @@ QString departmentName(int index);
 QString departmentAddress1(int index);
 QString departmentAddress2(int index);
 QString departmentCityLine();
+// The department that was closed; no other department is named so.
+QString closedDepartmentName();
 
 const QStringList& firstNames();
 const QStringList& lastNames();

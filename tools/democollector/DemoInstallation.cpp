@@ -7,6 +7,8 @@
 
 #include <QDateTime>
 
+#include <algorithm>
+
 namespace kelvra::demo {
 
 namespace {
@@ -116,16 +118,17 @@ CallListRow makeCallList(const QString& dept, const QList<UserRow>& users, int p
     return list;
 }
 
-Department makeDepartment(const DemoOptions& options, int index, QDate firstDay)
+Department makeDepartment(const DemoOptions& options, int index, const QString& name,
+                          QDate firstDay)
 {
     Prng rng = Prng::forStream(options.seed, DepartmentStream, quint64(index));
     Department d;
-    d.name = catalog::departmentName(index);
-    // The second department's stored name carries blanks; screens list and query it trimmed.
-    const QString stored =
-        index == 1 ? QStringLiteral("  ") + d.name + QStringLiteral("  ") : d.name;
-    d.reg.regName = stored;
-    d.reg.dept = stored;
+    d.name = name;
+    // The second department's REG_NAME carries blanks; screens list and query it trimmed, and
+    // the MySQL report header looks the row up by REG.DEPT, which therefore holds the trimmed
+    // name like every other table.
+    d.reg.regName = index == 1 ? QStringLiteral("  ") + d.name + QStringLiteral("  ") : d.name;
+    d.reg.dept = d.name;
     d.reg.address1 = catalog::departmentAddress1(index);
     // The last department has no second address line.
     d.reg.address2 =
@@ -181,14 +184,117 @@ SensorRow makeSensor(const DemoOptions& options, const Department& d, int depart
         s.audibleWave = rng.chance(0.5) ? -1 : 0;
         s.email = rng.chance(0.5) ? -1 : 0;
         s.phoneMsg = s.email == 0 || rng.chance(0.5) ? -1 : 0;
-        s.alarmFreq =
-            rng.pick(QStringList{QStringLiteral("0"), QStringLiteral("15"), QStringLiteral("30"),
-                                 QStringLiteral("60"), QStringLiteral("120")});
+        // "af" is how the collector stores "immediately", next to a plain 0.
+        s.alarmFreq = rng.pick(QStringList{QStringLiteral("af"), QStringLiteral("0"),
+                                           QStringLiteral("15"), QStringLiteral("30"),
+                                           QStringLiteral("60"), QStringLiteral("120")});
     } else {
         s.alarmFreq = QStringLiteral("0");
     }
     s.changed = text::changeStamp(someTimeBefore(firstDay, rng), d.users.first().userId);
     return s;
+}
+
+// The sensors of the first department that carry scripted cases besides the first five
+// (whose kinds are fixed: 0 fridge, 1 TRH room, 2 freezer, 3 incubator, 4 oven).
+constexpr int immediateAlarmSensor = 0; // ALARM_FREQ "af"
+constexpr int unalarmedSensor = 4;      // the oven: its scripted events are only detected
+constexpr int silentSensor = 5;         // a fridge not heard from for three days
+constexpr int failingFreezer = 7;       // a plasma freezer out of range for two days
+constexpr int yearsApartSensor = 9;     // a cooler with events a year apart and over a New Year
+
+constexpr int silentDays = 3; // 3 × 96 calls: more than the 246 rows the report prints
+constexpr int silentRepeatMinutes = 15;
+constexpr int failureDays = 2; // 48 hourly records: more than one printed page of 41
+constexpr int closedDepartmentSensors = 2;
+const QDate earliestDate(2000, 1, 1);
+
+// The latest run of length days inside one calendar month between first and last, or an
+// invalid date when there is none.
+QDate latestRunInOneMonth(QDate first, QDate last, int length)
+{
+    while (last >= first) {
+        const QDate start = last.addDays(1 - length);
+        if (start < first)
+            return QDate();
+        if (start.month() == last.month())
+            return start;
+        last = QDate(last.year(), last.month(), 1).addDays(-1);
+    }
+    return QDate();
+}
+
+// Where the scripted cases fall, worked out once per installation.
+struct ScriptDays
+{
+    QDate firstDay;
+    int departments = 0;
+    int last = 0;
+    int previous = 0;
+    int shortDay = 0;
+    int silentFrom = -1;  // day index, -1 when the window has no room for it
+    int failureFrom = -1; // day index
+    // The events of the years-apart sensor: a year before the end date, both days of the
+    // New Year before it, and the end date. Dates before the window get rows of their own.
+    QList<QDate> yearsApart;
+};
+
+ScriptDays scriptDays(const DemoOptions& options, QDate firstDay)
+{
+    ScriptDays s;
+    s.firstDay = firstDay;
+    s.departments = options.departments;
+    s.last = options.days - 1;
+    s.previous = std::max(0, s.last - 1);
+    s.shortDay = std::max(0, s.last - 2);
+    const auto indexOf = [&](QDate day) { return day.isValid() ? int(firstDay.daysTo(day)) : -1; };
+    s.silentFrom = indexOf(latestRunInOneMonth(firstDay, options.endDate, silentDays));
+    s.failureFrom =
+        indexOf(latestRunInOneMonth(firstDay, options.endDate.addDays(-3), failureDays));
+    const int year = options.endDate.year();
+    for (const QDate day : {options.endDate.addYears(-1), QDate(year - 1, 12, 31),
+                            QDate(year, 1, 1), options.endDate})
+        if (day >= earliestDate && !s.yearsApart.contains(day))
+            s.yearsApart.append(day);
+    std::sort(s.yearsApart.begin(), s.yearsApart.end());
+    return s;
+}
+
+bool isSilentDay(const ScriptDays& days, int department, int sensor, int day)
+{
+    return department == 0 && sensor == silentSensor && days.silentFrom >= 0 &&
+           day >= days.silentFrom && day < days.silentFrom + silentDays;
+}
+
+// Dates before the window on which a sensor still has a row.
+QList<QDate> datesBeforeTheWindow(const ScriptDays& days, int department, int sensor)
+{
+    QList<QDate> dates;
+    if (department == 0 && sensor == yearsApartSensor)
+        for (const QDate day : days.yearsApart)
+            if (day < days.firstDay)
+                dates.append(day);
+    return dates;
+}
+
+// Settings the scripted cases need, whatever the seed drew.
+void scriptSensor(int department, int index, SensorRow& s)
+{
+    const auto alarmEvery = [&s](const QString& minutes) {
+        s.alarm = -1;
+        s.phoneMsg = -1;
+        s.alarmFreq = minutes;
+    };
+    if (department != 0)
+        return;
+    if (index == immediateAlarmSensor)
+        alarmEvery(QStringLiteral("af"));
+    if (index == unalarmedSensor) {
+        s.alarm = s.audibleWave = s.email = s.phoneMsg = 0;
+        s.alarmFreq = QStringLiteral("0");
+    }
+    if (index == silentSensor)
+        alarmEvery(QString::number(silentRepeatMinutes));
 }
 
 Excursion scripted(int hour, double reading, double peak, int decimals, bool humidity = false)
@@ -202,15 +308,36 @@ Excursion scripted(int hour, double reading, double peak, int decimals, bool hum
     return e;
 }
 
-// The special days that must be there whatever the seed, on the first sensors (whose kinds
-// are fixed: 0 fridge, 1 TRH room, 2 freezer, 3 incubator, 4 oven).
-DayPlan planDay(const DemoOptions& options, int department, int sensor, int day, QDate date)
+// A record whose value text is given, so that the record and its cell get an exact length.
+Excursion scriptedText(int hour, double reading, const QString& value, bool humidity = false)
+{
+    Excursion e = scripted(hour, reading, value.toDouble(), 0, humidity);
+    e.valueText = value;
+    return e;
+}
+
+Excursion placed(Excursion e, RecordPlace place)
+{
+    e.place = place;
+    return e;
+}
+
+Excursion worded(Excursion e, ObservedWording wording)
+{
+    e.wording = wording;
+    return e;
+}
+
+// The special days that must be there whatever the seed. Day indexes below 0 are dates
+// before the window.
+DayPlan planDay(const ScriptDays& days, int department, int sensor, const SensorRow& row, int day,
+                QDate date)
 {
     DayPlan plan;
     plan.day = date;
-    const int last = options.days - 1;
-    const int previous = std::max(0, last - 1);
-    const int shortDay = std::max(0, last - 2);
+    const int last = days.last;
+    const int previous = days.previous;
+    const int shortDay = days.shortDay;
     auto at = [&](int d, int s, int dayIndex) {
         return department == d && sensor == s && day == dayIndex;
     };
@@ -218,18 +345,40 @@ DayPlan planDay(const DemoOptions& options, int department, int sensor, int day,
         change();
         plan.randomEvents = false;
     };
+    const double low = row.expectedValue - row.maxDeviation;
+    const double high = row.expectedValue + row.maxDeviation;
 
-    if (at(0, 0, last)) // one record of each length 9, 11 and 13
+    if (at(0, 0, last)) // records of 9, 11, 13 and 14 characters; readings on both limits
         script([&] {
-            plan.excursions = {scripted(8, 8.6, 9, 0), scripted(9, 9.2, 9.5, 1),
-                               scripted(10, 9.4, 10.25, 2)};
+            plan.excursions = {
+                scripted(8, 8.6, 9, 0), scripted(9, 9.2, 9.5, 1), scripted(10, 9.4, 10.25, 2),
+                // 0.0^^#0-hhmmss is 14 characters: no mark in the monthly log.
+                placed(scriptedText(5, 0.0, QStringLiteral("0")), RecordPlace::AfterEmpty)};
+            plan.exactReadings = {{3, low}, {4, high}};
         });
     if (at(0, 0, previous) && previous != last)
         script([&] { plan.manualEntry = true; });
+    if (at(0, 0, shortDay) && shortDay != previous) // 13 characters: the logs read part 2
+        script([&] {
+            plan.excursions = {
+                placed(scriptedText(6, low + 0.5, QStringLiteral("1")), RecordPlace::InPart2)};
+        });
     if (at(0, 1, last)) // TRH cell forms 2, 3 and 4
         script([&] {
             plan.excursions = {scripted(14, 25.6, 26.5, 1), scripted(16, 61.5, 63, 0, true),
                                scripted(18, 25.8, 27, 0), scripted(18, 62.4, 64.5, 1, true)};
+        });
+    if (at(0, 1, previous) && previous != last && previous != shortDay)
+        // Humidity records of 9, 13 and 14 characters, forms 2 and 3 from 23 characters on,
+        // and event texts of 25, 26, 27 and 28 or more characters.
+        script([&] {
+            plan.excursions = {worded(scriptedText(6, 28.0, QStringLiteral("9"), true),
+                                      ObservedWording::RhAndTemperature),
+                               worded(scriptedText(10, 58.5, QStringLiteral("100.0"), true),
+                                      ObservedWording::TemperatureAndRh),
+                               scriptedText(12, 96.5, QStringLiteral("100.00"), true),
+                               worded(scriptedText(15, 26.8, QStringLiteral("27.35")),
+                                      ObservedWording::TemperatureAndRh)};
         });
     if (at(0, 1, shortDay) && shortDay != last)
         script([&] { plan.lastHour = 9; });
@@ -242,9 +391,33 @@ DayPlan planDay(const DemoOptions& options, int department, int sensor, int day,
         });
     if (at(0, 3, 0))
         script([&] { plan.emptyHours = {5, 6}; });
+    if (at(0, 3, previous) && previous != last) // not the manual-entry mark
+        script([&] { plan.action = QStringLiteral("MANUAL ENTRY "); });
     if (at(0, 4, previous)) // the reading stays in range, the peak does not
         script([&] { plan.excursions = {scripted(12, 104.1, 105.25, 2)}; });
-    if (at(options.departments - 1, 0, 0))
+    if (at(0, 4, shortDay) && shortDay != previous)
+        script([&] {
+            plan.excursions = {scripted(7, 106.2, 106.9, 1)};
+            plan.withoutAverage = true;
+            plan.action = QStringLiteral("NO DAILY AVERAGE - COLLECTOR RESTARTED");
+        });
+    if (department == 0 && sensor == failingFreezer && days.failureFrom >= 0 &&
+        day >= days.failureFrom && day < days.failureFrom + failureDays)
+        script([&] {
+            // The compressor failed: the freezer warms all day and every hour has a record.
+            for (int h = 0; h < 24; ++h) {
+                const double reading = high + 1.0 + 0.3 * ((day - days.failureFrom) * 24 + h);
+                plan.excursions.append(scripted(h, reading, reading + 0.4, 1));
+            }
+            plan.action = QStringLiteral("FREEZER FAILED - STOCK MOVED TO BACKUP FREEZER");
+        });
+    if (department == 0 && sensor == yearsApartSensor && days.yearsApart.contains(date))
+        script([&] { plan.excursions = {scripted(14, high + 0.6, high + 1.1, 1)}; });
+
+    // Deliberately kept: a day text without its leading part and ':'. The monthly log shows
+    // no hours for such a day; the other screens read it whole.
+    const bool dayTextWithoutColon = at(days.departments - 1, 0, 0);
+    if (dayTextWithoutColon)
         script([&] { plan.withoutColon = true; });
     return plan;
 }
@@ -252,9 +425,10 @@ DayPlan planDay(const DemoOptions& options, int department, int sensor, int day,
 void signDay(ObservationRow& row, const SensorDay& result, const Department& d, QDate day,
              bool lastDay, Prng& rng, QList<ActivityRow>& activity)
 {
-    const bool manual = row.actionTaken == QLatin1String("MANUAL ENTRY");
-    // The current day is never signed yet; hand-entered days always are.
-    if (lastDay || d.signers.isEmpty() || (!manual && !rng.chance(0.85))) {
+    // Hand-entered days and days with a written explanation.
+    const bool explained = !row.actionTaken.isEmpty();
+    // The current day is never signed yet; explained days always are.
+    if (lastDay || d.signers.isEmpty() || (!explained && !rng.chance(0.85))) {
         row.acceptedBy.clear();
         row.signTime.clear();
         return;
@@ -262,7 +436,7 @@ void signDay(ObservationRow& row, const SensorDay& result, const Department& d, 
     const QDateTime signedAt(day.addDays(1), QTime(7, 0).addSecs(rng.below(3 * 3600)));
     row.acceptedBy = rng.pick(d.signers);
     row.signTime = text::signTime(signedAt);
-    if (!manual && result.hadExceptions && rng.chance(0.7))
+    if (!explained && result.hadExceptions && rng.chance(0.7))
         row.actionTaken = rng.pick(catalog::dayActions());
 
     ActivityRow entry;
@@ -330,9 +504,10 @@ DemoInstallation generateDemoInstallation(const DemoOptions& options)
     if (!demoOptionsError(options).isEmpty())
         return out;
     const QDate firstDay = options.endDate.addDays(1 - options.days);
+    const ScriptDays days = scriptDays(options, firstDay);
 
     for (int k = 0; k < options.departments; ++k) {
-        const Department d = makeDepartment(options, k, firstDay);
+        const Department d = makeDepartment(options, k, catalog::departmentName(k), firstDay);
         out.reg.append(d.reg);
         out.users.append(d.users);
         out.callLists.append(d.callList);
@@ -344,23 +519,56 @@ DemoInstallation generateDemoInstallation(const DemoOptions& options)
         for (int i = 0; i < options.sensorsPerDepartment; ++i) {
             Prng rng = Prng::forStream(options.seed, SensorStream + quint64(k), quint64(i));
             Prng signing = Prng::forStream(options.seed, SignStream + quint64(k), quint64(i));
-            const SensorRow sensor = makeSensor(options, d, k, i, firstDay, rng);
+            SensorRow sensor = makeSensor(options, d, k, i, firstDay, rng);
+            scriptSensor(k, i, sensor);
             out.sensors.append(sensor);
             const int warming =
                 catalog::sensorKinds()[i % catalog::sensorKinds().size()].faultDirection;
 
-            SensorState state;
-            for (int day = 0; day < options.days; ++day) {
-                const QDate date = firstDay.addDays(day);
-                SensorDay result = simulateSensorDay(sensor, warming, d.callList,
-                                                     planDay(options, k, i, day, date), state, rng);
-                signDay(result.observation, result, d, date, day == options.days - 1, signing,
+            const auto addDay = [&](QDate date, SensorState& state) {
+                const int day = int(firstDay.daysTo(date));
+                SensorDay result =
+                    simulateSensorDay(sensor, warming, d.callList,
+                                      planDay(days, k, i, sensor, day, date), state, rng);
+                signDay(result.observation, result, d, date, day == days.last, signing,
                         out.activity);
                 out.observations.append(result.observation);
                 logAcknowledgements(result.events, out.activity);
                 out.callEvents.append(result.events);
+            };
+
+            SensorState earlier;
+            for (const QDate date : datesBeforeTheWindow(days, k, i))
+                addDay(date, earlier);
+
+            SensorState state;
+            for (int day = 0; day < options.days; ++day) {
+                const QDate date = firstDay.addDays(day);
+                if (isSilentDay(days, k, i, day)) {
+                    const QList<CallEventRow> calls =
+                        silentDayEvents(sensor, d.callList, date, silentRepeatMinutes, rng);
+                    logAcknowledgements(calls, out.activity);
+                    out.callEvents.append(calls);
+                    continue;
+                }
+                addDay(date, state);
             }
         }
+    }
+
+    // A closed department: its sensors are all retired, so its screens find no active one.
+    const int closed = options.departments;
+    const Department d = makeDepartment(options, closed, catalog::closedDepartmentName(), firstDay);
+    out.reg.append(d.reg);
+    out.users.append(d.users);
+    out.callLists.append(d.callList);
+    for (int i = 0; i < closedDepartmentSensors; ++i) {
+        Prng rng = Prng::forStream(options.seed, SensorStream + quint64(closed), quint64(i));
+        SensorRow sensor = makeSensor(options, d, closed, i, firstDay, rng);
+        sensor.statusFlag = 0;
+        sensor.alarm = sensor.audibleWave = sensor.email = sensor.phoneMsg = 0;
+        sensor.alarmFreq = QStringLiteral("0");
+        out.sensors.append(sensor);
     }
     return out;
 }

@@ -26,10 +26,16 @@ inline constexpr int maxDays = 3660;
 QString demoOptionsError(const DemoOptions& options);
 
 // The rows of every server table for a whole installation. The same options always give
-// the same rows. From 2 departments, 6 sensors and 7 days on, the installation holds every
-// special case the screens must handle (padded department name, every sensor type, manual
-// entry, probe fault, short day, day text without ':', signed and unsigned days, sensor not
-// communicating, records of several lengths).
+// the same rows. Besides the departments asked for there is always a closed one whose
+// sensors are all retired. From 2 departments, 6 sensors and 7 days on, the installation
+// holds the common special cases (padded department name, every sensor type, manual entry,
+// probe fault, short day, day text without ':', signed and unsigned days, sensor not
+// communicating, records of several lengths, readings on the limits and of 0.0, "T" cells of
+// 13 and 14 characters, long "TRH" forms 2 and 3, event texts of every length the exception
+// report converts differently, an empty average). From 10 sensors and 28 days on (the demo
+// size) it also holds a sensor without rows for three days and more than 246 events in one
+// month, one with more than 41, and events a year apart and on both sides of a New Year
+// (on rows of their own before the window when the window holds no such dates).
 DemoInstallation generateDemoInstallation(const DemoOptions& options);
 
 } // namespace kelvra::demo

@@ -90,6 +90,8 @@ void addRandomExcursions(const SensorRow& sensor, int warmingDirection, bool hum
 // decimals gives way when rounding would bring the value back into the range.
 QString recordValue(const SensorRow& sensor, const Excursion& e)
 {
+    if (!e.valueText.isEmpty())
+        return e.valueText;
     const int limit = isHumiditySensor(sensor) ? 4 : 6;
     QList<int> tries{e.decimals};
     for (int decimals = 0; decimals <= 2; ++decimals)
@@ -161,6 +163,23 @@ CallEventRow alarmEvent(const SensorRow& sensor, const CallListRow& callList, QD
     return event;
 }
 
+QString observedText(const Hour& hour, double temperature, double humidity)
+{
+    // The scripted wording of the hour's record; a humidity record's wins.
+    const ObservedWording wording = hour.humidityExcursion      ? hour.humidityExcursion->wording
+                                    : hour.temperatureExcursion ? hour.temperatureExcursion->wording
+                                                                : ObservedWording();
+    switch (wording) {
+    case ObservedWording::TemperatureAndRh:
+        return text::observedTemperatureAndRh(temperature, humidity);
+    case ObservedWording::RhAndTemperature:
+        return text::observedRhAndTemperature(humidity, temperature);
+    case ObservedWording::TemperatureAndHumidity:
+        break;
+    }
+    return text::observedTemperatureAndHumidity(temperature, humidity);
+}
+
 double manualValue(double centre, double deviation, Prng& rng)
 {
     // Hand-entered readings are rounded to half degrees.
@@ -218,6 +237,9 @@ SensorDay simulateSensorDay(const SensorRow& sensor, int warmingDirection,
             continue;
         }
         hour.temperature = sensor.expectedValue + state.temperatureDrift;
+        for (const ExactReading& exact : plan.exactReadings)
+            if (exact.hour == h)
+                hour.temperature = exact.temperature;
         if (humiditySensor)
             hour.humidity = clampHumidity(sensor.rhExpected + state.humidityDrift);
         for (const Excursion& e : plan.excursions) {
@@ -271,8 +293,16 @@ SensorDay simulateSensorDay(const SensorRow& sensor, int warmingDirection,
         }
         if (!humiditySensor) {
             const bool high = observedTemperature && *observedTemperature > sensor.expectedValue;
-            cells.append(text::temperatureCell(
-                reading, high ? QStringLiteral("HI") : QStringLiteral("LO"), temperatureRecord));
+            const RecordPlace place = hour.temperatureExcursion ? hour.temperatureExcursion->place
+                                                                : RecordPlace::AfterNote;
+            if (temperatureRecord.isEmpty() || place == RecordPlace::AfterNote)
+                cells.append(text::temperatureCell(
+                    reading, high ? QStringLiteral("HI") : QStringLiteral("LO"),
+                    temperatureRecord));
+            else if (place == RecordPlace::AfterEmpty)
+                cells.append(text::temperatureCell(reading, QString(), temperatureRecord));
+            else
+                cells.append(text::temperatureCellWithRecordInPart2(reading, temperatureRecord));
         } else {
             const QString humidity = text::reading(*hour.humidity);
             humiditySum += *hour.humidity;
@@ -290,11 +320,10 @@ SensorDay simulateSensorDay(const SensorRow& sensor, int warmingDirection,
 
         if (firstRecordAt.isValid()) {
             result.hadExceptions = true;
-            const QString actual = humiditySensor
-                                       ? text::observedTemperatureAndHumidity(
-                                             observedTemperature.value_or(*hour.temperature),
-                                             observedHumidity.value_or(*hour.humidity))
-                                       : text::observedTemperature(*observedTemperature);
+            const QString actual =
+                humiditySensor ? observedText(hour, observedTemperature.value_or(*hour.temperature),
+                                              observedHumidity.value_or(*hour.humidity))
+                               : text::observedTemperature(*observedTemperature);
             result.events.append(
                 alarmEvent(sensor, callList, plan.day, firstRecordAt, actual, rng));
         }
@@ -304,7 +333,7 @@ SensorDay simulateSensorDay(const SensorRow& sensor, int warmingDirection,
         plan.withoutColon ? QString() : sensor.sensorId + QLatin1Char('-') + row.obsDate;
     row.obsData = text::dayText(leading, cells);
 
-    if (readings > 0)
+    if (readings > 0 && !plan.withoutAverage)
         row.avgForDay = text::averages(
             temperatureSum / readings,
             humiditySensor ? std::optional<double>(humiditySum / readings) : std::nullopt);
@@ -313,6 +342,8 @@ SensorDay simulateSensorDay(const SensorRow& sensor, int warmingDirection,
                             QString::number(2.7 + 0.1 * rng.below(5), 'f', 1) + QLatin1Char('V');
     if (plan.manualEntry)
         row.actionTaken = QStringLiteral("MANUAL ENTRY");
+    else if (!plan.action.isEmpty())
+        row.actionTaken = plan.action;
     if (plan.faultHour >= 0) {
         row.error = 1;
         row.lastObs = text::lastObservation(rng.pick(catalog::faultTexts()),
@@ -333,6 +364,17 @@ SensorDay simulateSensorDay(const SensorRow& sensor, int warmingDirection,
             alarmEvent(sensor, callList, plan.day, at, text::notCommunicating(), rng));
     }
     return result;
+}
+
+QList<CallEventRow> silentDayEvents(const SensorRow& sensor, const CallListRow& callList, QDate day,
+                                    int repeatMinutes, Prng& rng)
+{
+    QList<CallEventRow> events;
+    for (int minute = 0; minute < 24 * 60; minute += repeatMinutes) {
+        const QTime at = QTime(0, 0).addSecs(minute * 60 + rng.below(60));
+        events.append(alarmEvent(sensor, callList, day, at, text::notCommunicating(), rng));
+    }
+    return events;
 }
 
 } // namespace kelvra::demo

@@ -63,6 +63,11 @@ QString temperatureCell(const QString& reading, const QString& note, const QStri
     return reading + QLatin1Char('^') + note + QLatin1Char('^') + record;
 }
 
+QString temperatureCellWithRecordInPart2(const QString& reading, const QString& record)
+{
+    return reading + QLatin1Char('^') + record;
+}
+
 QString humidityCell(const QString& reading, const QString& tempRecord, const QString& humidity,
                      const QString& humidityRecord)
 {
@@ -109,6 +114,18 @@ QString observedTemperatureAndHumidity(double temperature, double humidity)
     // which the exception report converts the temperature and keeps the humidity part.
     return observedTemperature(temperature) + QStringLiteral(" and Humidity: ") +
            reading(humidity) + QLatin1Char('%');
+}
+
+QString observedTemperatureAndRh(double temperature, double humidity)
+{
+    return observedTemperature(temperature) + QStringLiteral(" and RH: ") + reading(humidity) +
+           QLatin1Char('%');
+}
+
+QString observedRhAndTemperature(double humidity, double temperature)
+{
+    return QStringLiteral("RH: ") + reading(humidity) + QStringLiteral("% and ") +
+           observedTemperature(temperature);
 }
 
 QString notCommunicating()

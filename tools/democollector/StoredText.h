@@ -26,8 +26,12 @@ QString exceptionValue(double value, int decimals);
 // mark ('#' temperature, '@' humidity), value, '-', hhmmss.
 QString exceptionRecord(QChar mark, const QString& value, QTime at);
 
-// A "T" or "THS" hour cell: the reading, or reading^note^record when the hour has a record.
+// A "T" or "THS" hour cell: the reading, or reading^note^record when the hour has a record
+// (an empty note gives reading^^record).
 QString temperatureCell(const QString& reading, const QString& note, const QString& record);
+// reading^record: only the hourly and monthly logs find the record there, and only while the
+// whole cell is shorter than 14 characters.
+QString temperatureCellWithRecordInPart2(const QString& reading, const QString& record);
 // A "TRH" hour cell in one of its four forms: T^RH, T^#rec^RH, T^RH^@rec, T^#rec^RH^@rec.
 QString humidityCell(const QString& reading, const QString& tempRecord, const QString& humidity,
                      const QString& humidityRecord);
@@ -43,9 +47,16 @@ QString averages(double temperature, std::optional<double> humidity);
 QString lastObsReading(double value);
 QString lastObservation(const QString& first, QTime at, const QString& status);
 
-// CALL_EVENT.ACTUAL texts.
+// CALL_EVENT.ACTUAL texts. The exception report converts a "TRH" text to Fahrenheit by its
+// length, so the wordings give different lengths on purpose.
 QString observedTemperature(double temperature);
+// 28 characters or more: converted, the humidity part kept.
 QString observedTemperatureAndHumidity(double temperature, double humidity);
+// Temp: t°C and RH: h%, 24 to 28 characters: at 25 and 26 converted with the humidity part
+// dropped, at 27 (or 24) left in Celsius.
+QString observedTemperatureAndRh(double temperature, double humidity);
+// RH: h% and Temp: t°C: a text that does not start with "T" is never converted.
+QString observedRhAndTemperature(double humidity, double temperature);
 QString notCommunicating();
 
 } // namespace kelvra::demo::text

@@ -52,6 +52,7 @@ int main(int argc, char* argv[])
         "departments, sensors of the types T, TRH and THS, one row of hourly readings per\n"
         "sensor and day (with exceptions, missing hours, probe faults, manual entries and\n"
         "sign-outs), alarm call events, call lists, department users and an activity log.\n"
+        "Besides the departments asked for it writes a closed one without active sensors.\n"
         "Missing server tables are created; the rows of all seven are replaced.\n"
         "The same options and seed always write the same rows."));
     parser.addHelpOption();
