@@ -37,6 +37,8 @@ public:
                               DialogButtons buttons) = 0;
     // Lets the user choose and set up a printer; false when cancelled.
     virtual bool setUpPrinter(QWidget* parent, QPrinter& printer) = 0;
+    // Sets the printer to the workstation's default printer; false when it has none.
+    virtual bool useDefaultPrinter(QPrinter& printer) = 0;
 
     void information(QWidget* parent, const QString& text);
     void warning(QWidget* parent, const QString& text);

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <QPrintDialog>
+#include <QPrinterInfo>
 #include <QPrinter>
 
 namespace kelvra {
@@ -31,13 +32,25 @@ QMessageBox::Icon iconFor(DialogKind kind)
 DialogAnswer QtDialogs::show(QWidget* parent, DialogKind kind, const QString& text,
                              DialogButtons buttons)
 {
-    QMessageBox box(iconFor(kind), QApplication::applicationName(), text,
+    // Texts joined by CR LF or by a lone CR show as lines (a label shows a lone CR as nothing).
+    QString shown = text;
+    shown.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    QMessageBox box(iconFor(kind), QApplication::applicationName(), shown,
                     buttons == DialogButtons::OkCancel ? QMessageBox::Ok | QMessageBox::Cancel
                                                        : QMessageBox::Ok,
                     parent);
-    // Screens stay on top; their boxes must show above them.
-    box.setWindowFlag(Qt::WindowStaysOnTopHint);
+    // Parented to its window, the box shows above it without floating above other programs.
     return box.exec() == QMessageBox::Ok ? DialogAnswer::Ok : DialogAnswer::Cancel;
+}
+
+bool QtDialogs::useDefaultPrinter(QPrinter& printer)
+{
+    const QPrinterInfo info = QPrinterInfo::defaultPrinter();
+    if (info.isNull())
+        return false;
+    printer.setPrinterName(info.printerName());
+    return true;
 }
 
 bool QtDialogs::setUpPrinter(QWidget* parent, QPrinter& printer)

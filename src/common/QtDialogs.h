@@ -11,6 +11,7 @@ public:
     DialogAnswer show(QWidget* parent, DialogKind kind, const QString& text,
                       DialogButtons buttons) override;
     bool setUpPrinter(QWidget* parent, QPrinter& printer) override;
+    bool useDefaultPrinter(QPrinter& printer) override;
 };
 
 } // namespace kelvra

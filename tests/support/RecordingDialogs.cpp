@@ -11,8 +11,18 @@ DialogAnswer RecordingDialogs::show(QWidget*, DialogKind kind, const QString& te
     return m_answers.isEmpty() ? DialogAnswer::Ok : m_answers.dequeue();
 }
 
+bool RecordingDialogs::useDefaultPrinter(QPrinter& printer)
+{
+    if (m_noDefaultPrinter)
+        return false;
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(m_pdfPath);
+    return true;
+}
+
 bool RecordingDialogs::setUpPrinter(QWidget*, QPrinter& printer)
 {
+    ++m_printerDialogs;
     if (m_cancelPrinter)
         return false;
     printer.setOutputFormat(QPrinter::PdfFormat);

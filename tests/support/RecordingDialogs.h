@@ -23,6 +23,10 @@ public:
     DialogAnswer show(QWidget* parent, DialogKind kind, const QString& text,
                       DialogButtons buttons) override;
     bool setUpPrinter(QWidget* parent, QPrinter& printer) override;
+    // The default printer writes the PDF too, unless the workstation is told to have none.
+    bool useDefaultPrinter(QPrinter& printer) override;
+    void setNoDefaultPrinter(bool none) { m_noDefaultPrinter = none; }
+    int printerDialogs() const { return m_printerDialogs; }
 
     void answerNext(DialogAnswer answer) { m_answers.enqueue(answer); }
     void setPdfPath(const QString& path) { m_pdfPath = path; }
@@ -37,6 +41,8 @@ private:
     QQueue<DialogAnswer> m_answers;
     QString m_pdfPath;
     bool m_cancelPrinter = false;
+    bool m_noDefaultPrinter = false;
+    int m_printerDialogs = 0;
 };
 
 } // namespace kelvra::test

@@ -1,0 +1,72 @@
+#pragma once
+
+#include "common/PickerQueries.h"
+#include "common/SensorStepping.h"
+#include "data/SqlOutcome.h"
+
+#include <QObject>
+#include <QPointer>
+
+#include <functional>
+
+class QComboBox;
+
+namespace kelvra {
+
+class ConnectingIndicator;
+class Dialogs;
+class Tds;
+
+// The department picker `dept` and, on screens that show one sensor at a time, the sensor
+// picker `s1` with Next and Previous. A screen passes only what differs: its statements, its
+// guards and the actions that belong to it.
+class SensorPickers : public QObject
+{
+    Q_OBJECT
+
+public:
+    struct Options
+    {
+        DepartmentListKind departments = DepartmentListKind::Reports;
+        SensorListKind sensors = SensorListKind::ActiveSeparated;
+        bool nextGuard = true;
+        PreviousRule previousRule = PreviousRule::A;
+    };
+
+    // What belongs to the screen; any may be left empty.
+    struct Actions
+    {
+        std::function<void()> view;       // the View button's handler
+        std::function<void()> endOfList;  // after "NO MORE SENSORS"
+        std::function<void()> beforeStep; // blanking before Next and Previous
+    };
+
+    SensorPickers(QWidget& window, QComboBox& dept, QComboBox* s1, Tds& ds, Dialogs& dialogs,
+                  Options options, Actions actions);
+
+    // Fills the department picker with the trimmed names; its text becomes the first one.
+    // A failed query leaves the picker as it was.
+    SqlOutcome load_depts();
+    // Fills the sensor picker with the department's sensors; no sensor is chosen after it.
+    SqlOutcome Load_s1();
+    void next_btnClick();
+    void prev_btnClick();
+
+    // The department as the statements take it: the picker's text.
+    QString department() const;
+    // The chosen sensor's ID; empty when none is chosen.
+    QString sensorId() const;
+
+private:
+    void showInformation(const char* text);
+
+    QWidget& m_window;
+    QComboBox& m_dept;
+    QPointer<QComboBox> m_s1;
+    Tds& m_ds;
+    Dialogs& m_dialogs;
+    Options m_options;
+    Actions m_actions;
+};
+
+} // namespace kelvra
