@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringView>
 
 namespace kelvra {
 
@@ -8,5 +9,9 @@ namespace kelvra {
 // Missing fields, an index below 1 and an empty text all give an empty text;
 // two adjacent separators give an empty field.
 QString GetField(const QString& text, QChar separator, int index);
+
+// The same field as a view into text, for decoders that read many fields of one text
+// without copying them.
+QStringView fieldView(QStringView text, QChar separator, int index);
 
 } // namespace kelvra
