@@ -14,4 +14,15 @@ QString GetField(const QString& text, QChar separator, int index);
 // without copying them.
 QStringView fieldView(QStringView text, QChar separator, int index);
 
+// Where the next separator at or after from is, or -1. Stored texts are short: a plain loop
+// beats the library's vectorised search, whose call costs more than these scans.
+inline qsizetype nextSeparator(QStringView text, QChar separator, qsizetype from)
+{
+    for (qsizetype i = from; i < text.size(); ++i) {
+        if (text[i] == separator)
+            return i;
+    }
+    return -1;
+}
+
 } // namespace kelvra

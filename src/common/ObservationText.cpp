@@ -16,7 +16,7 @@ template <typename EachCell> HourCells splitCells(QStringView text, EachCell eac
         return cells;
     qsizetype start = 0;
     for (int hour = 0; hour < kHoursPerDay; ++hour) {
-        qsizetype end = text.indexOf(kCellSeparator, start);
+        qsizetype end = nextSeparator(text, kCellSeparator, start);
         if (end < 0)
             end = text.size();
         cells[hour] = eachCell(text.sliced(start, end - start));
@@ -41,7 +41,8 @@ QStringView rawHourCell(QStringView obsData, int hour)
 
 QStringView withoutColonPrefix(QStringView cell)
 {
-    return cell.contains(kLeadingPartEnd) ? fieldView(cell, kLeadingPartEnd, 2) : cell;
+    return nextSeparator(cell, kLeadingPartEnd, 0) >= 0 ? fieldView(cell, kLeadingPartEnd, 2)
+                                                        : cell;
 }
 
 QStringView hourCell(QStringView obsData, int hour)
