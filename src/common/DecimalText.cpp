@@ -6,7 +6,9 @@
 
 namespace kelvra {
 
-QString trimmedOfBlanks(const QString& text)
+namespace {
+
+QStringView withoutBlanksAround(QStringView text)
 {
     qsizetype begin = 0;
     qsizetype end = text.size();
@@ -14,12 +16,21 @@ QString trimmedOfBlanks(const QString& text)
         ++begin;
     while (end > begin && text.at(end - 1).unicode() <= 0x20)
         --end;
-    return text.mid(begin, end - begin);
+    return text.sliced(begin, end - begin);
 }
 
-std::optional<double> parseDecimal(const QString& text, QChar decimalSign)
+} // namespace
+
+QString trimmedOfBlanks(const QString& text)
 {
-    const QString trimmed = trimmedOfBlanks(text);
+    const QStringView trimmed = withoutBlanksAround(text);
+    // The whole text is handed back shared rather than copied.
+    return trimmed.size() == text.size() ? text : trimmed.toString();
+}
+
+std::optional<double> parseDecimal(QStringView text, QChar decimalSign)
+{
+    const QStringView trimmed = withoutBlanksAround(text);
     std::string plain; // the same number in the form from_chars reads
     plain.reserve(static_cast<size_t>(trimmed.size()));
     qsizetype i = 0;

@@ -2,6 +2,7 @@
 
 #include <QChar>
 #include <QString>
+#include <QStringView>
 
 #include <optional>
 
@@ -14,6 +15,6 @@ QString trimmedOfBlanks(const QString& text);
 // A decimal number as a workstation reads it: an optional sign, digits with at most one
 // decimal sign (the workstation's), an optional exponent, blanks around it ignored. Group
 // separators, "nan", "inf" and hexadecimal are refused, so "0.125" never reads as 125.
-std::optional<double> parseDecimal(const QString& text, QChar decimalSign);
+std::optional<double> parseDecimal(QStringView text, QChar decimalSign);
 
 } // namespace kelvra

@@ -4,20 +4,23 @@ namespace kelvra {
 
 QString GetField(const QString& text, QChar separator, int index)
 {
+    return fieldView(text, separator, index).toString();
+}
+
+QStringView fieldView(QStringView text, QChar separator, int index)
+{
     if (index < 1 || text.isEmpty())
         return {};
-    int field = 1;
+    // The text is read as if one more separator followed it: the last field ends at the end.
     qsizetype start = 0;
-    for (qsizetype i = 0; i <= text.size(); ++i) {
-        // The text is read as if one more separator followed it.
-        if (i == text.size() || text.at(i) == separator) {
-            if (field == index)
-                return text.mid(start, i - start);
-            ++field;
-            start = i + 1;
-        }
+    for (int field = 1; field < index; ++field) {
+        const qsizetype next = nextSeparator(text, separator, start);
+        if (next < 0)
+            return {};
+        start = next + 1;
     }
-    return {};
+    const qsizetype end = nextSeparator(text, separator, start);
+    return text.sliced(start, (end < 0 ? text.size() : end) - start);
 }
 
 } // namespace kelvra

@@ -1,14 +1,11 @@
 #include "data/ServerSettingsStore.h"
 
+#include "common/DateText.h"
+
 #include "data/DataAccess.h"
 #include "data/Tdf.h"
 
 namespace kelvra {
-
-QString serverSettingsStamp(const QDateTime& when)
-{
-    return when.toString(QStringLiteral("MM/dd/yyyy - hh:mm"));
-}
 
 SqlOutcome saveServerSettings(Tdf& df, const ServerSettings& s, const QString& signedOnUser,
                               const QDateTime& now)
@@ -36,7 +33,7 @@ SqlOutcome saveServerSettings(Tdf& df, const ServerSettings& s, const QString& s
     WriteField(view, QStringLiteral("userconnect"), s.customConnect);
     WriteField(view, QStringLiteral("TYPE"), s.type);
     WriteField(view, QStringLiteral("WHO"), first ? QStringLiteral("Admin") : signedOnUser);
-    WriteField(view, QStringLiteral("CHANGED"), serverSettingsStamp(now));
+    WriteField(view, QStringLiteral("CHANGED"), dashedMinuteStamp(now));
     outcome = PostRow(view);
     CloseSql(view);
     return outcome;

@@ -11,11 +11,8 @@ class Tdf;
 
 // Stores the connection settings as the one row of the local SERVER table: the first save
 // is recorded as made by "Admin", later ones by the signed-on user. They take effect at
-// the next start.
+// the next start. CHANGED records the moment as "mm/dd/yyyy - hh:mm".
 SqlOutcome saveServerSettings(Tdf& df, const ServerSettings& settings, const QString& signedOnUser,
                               const QDateTime& now);
-
-// "mm/dd/yyyy - hh:mm", the stamp of a save.
-QString serverSettingsStamp(const QDateTime& when);
 
 } // namespace kelvra

@@ -61,6 +61,12 @@ private slots:
         QCOMPARE(parseDecimal(text, decimalSign), expected);
     }
 
+    void readsAPieceOfALongerText()
+    {
+        const QString cell = "21.5^55.0";
+        QCOMPARE(parseDecimal(QStringView(cell).first(4), '.'), std::optional(21.5));
+    }
+
     void trimsBlanksAndControlCharactersOnly_data()
     {
         QTest::addColumn<QString>("text");

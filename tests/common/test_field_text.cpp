@@ -2,6 +2,7 @@
 
 #include <QtTest>
 
+using kelvra::fieldView;
 using kelvra::GetField;
 
 class TestFieldText : public QObject
@@ -47,6 +48,7 @@ private slots:
         QFETCH(int, index);
         QFETCH(QString, expected);
         QCOMPARE(GetField(text, separator.at(0), index), expected);
+        QCOMPARE(fieldView(text, separator.at(0), index).toString(), expected);
     }
 };
 
