@@ -24,11 +24,13 @@ public:
     // True when a window whose activation hands over to another window of ours counts.
     static bool isProgramWindow(const QWindow* window);
 
+    // The application's focus moved to `now` (null: to another application).
+    void focusChanged(QWindow* now);
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void focusChanged(QWindow* now);
     void activateFirstTime();
 
     QWidget& m_window;

@@ -16,7 +16,8 @@ BranchStatement departmentList(DepartmentListKind kind)
         return {distinctAdo,
                 SqlStatement::lines({" Select REG_NAME from REG", " Order by REG_NAME"})};
     case DepartmentListKind::Reports:
-        return {distinctAdo, SqlStatement::lines({"Select REG_NAME from REG", " Order by REG_NAME"})};
+        return {distinctAdo,
+                SqlStatement::lines({"Select REG_NAME from REG", " Order by REG_NAME"})};
     case DepartmentListKind::ServerAdmin:
         break;
     }
@@ -26,10 +27,9 @@ BranchStatement departmentList(DepartmentListKind kind)
 
 BranchStatement sensorList(SensorListKind kind, const QString& department)
 {
-    const SqlStatement activeMySql =
-        SqlStatement::lines({" Select distinct SENSOR_ID from SENSORS", " Where STATUS_FLAG = -1",
-                             SqlStatement(" And DEPT = ") << quoted(department),
-                             " Order by SENSOR_ID"});
+    const SqlStatement activeMySql = SqlStatement::lines(
+        {" Select distinct SENSOR_ID from SENSORS", " Where STATUS_FLAG = -1",
+         SqlStatement(" And DEPT = ") << quoted(department), " Order by SENSOR_ID"});
     switch (kind) {
     case SensorListKind::AllSensors:
         return {SqlStatement(" Select distinct SENSOR_ID from SENSORS Where DEPT like ")
@@ -45,9 +45,10 @@ BranchStatement sensorList(SensorListKind kind, const QString& department)
     case SensorListKind::ActiveSeparated:
         break;
     }
-    return {SqlStatement(" Select distinct SENSOR_ID from SENSORS Where STATUS_FLAG = -1 And DEPT = ")
-                << quoted(department) << " Order by SENSOR_ID",
-            activeMySql};
+    return {
+        SqlStatement(" Select distinct SENSOR_ID from SENSORS Where STATUS_FLAG = -1 And DEPT = ")
+            << quoted(department) << " Order by SENSOR_ID",
+        activeMySql};
 }
 
 } // namespace kelvra

@@ -8,7 +8,8 @@ namespace kelvra {
 
 // Which screens' department list: they differ in "distinct" and in the blanks of their
 // MySQL lines.
-enum class DepartmentListKind {
+enum class DepartmentListKind
+{
     SensorSetup,     // distinct, " Order By REG_NAME"
     DistinctOrdered, // user accounts, real-time readings: distinct, " Order by REG_NAME"
     AlarmCallList,   // " Select REG_NAME from REG"
@@ -19,10 +20,11 @@ enum class DepartmentListKind {
 BranchStatement departmentList(DepartmentListKind kind);
 
 // Which sensors a screen lists, and the wording of its SQL Server statement.
-enum class SensorListKind {
-    AllSensors,       // sensor setup: every sensor, the department compared with like
-    ActiveJoined,     // hourly log, daily sign-out, monthly graphs: "-1And" as written
-    ActiveSeparated,  // monthly log, hourly graphs, exception report: "-1 And"
+enum class SensorListKind
+{
+    AllSensors,      // sensor setup: every sensor, the department compared with like
+    ActiveJoined,    // hourly log, daily sign-out, monthly graphs: "-1And" as written
+    ActiveSeparated, // monthly log, hourly graphs, exception report: "-1 And"
 };
 
 BranchStatement sensorList(SensorListKind kind, const QString& department);

@@ -3,8 +3,8 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <QPrintDialog>
-#include <QPrinterInfo>
 #include <QPrinter>
+#include <QPrinterInfo>
 
 namespace kelvra {
 

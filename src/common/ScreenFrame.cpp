@@ -22,8 +22,8 @@ void paintNavy(QWidget* panel)
 
 } // namespace
 
-ScreenFrame::ScreenFrame(QWidget& window, QWidget* topPanel, QWidget* bottomBar,
-                         Dialogs& dialogs, Options options)
+ScreenFrame::ScreenFrame(QWidget& window, QWidget* topPanel, QWidget* bottomBar, Dialogs& dialogs,
+                         Options options)
     : QObject(&window), m_window(window), m_topPanel(topPanel), m_dialogs(dialogs),
       m_options(options)
 {

@@ -48,9 +48,8 @@ SensorPickers::SensorPickers(QWidget& window, QComboBox& dept, QComboBox* s1, Td
 SqlOutcome SensorPickers::load_depts()
 {
     SqlOutcome outcome = SqlOutcome::success();
-    const std::optional<QStringList> names =
-        readList(m_ds, departmentList(m_options.departments), QStringLiteral("REG_NAME"), true,
-                 &outcome);
+    const std::optional<QStringList> names = readList(m_ds, departmentList(m_options.departments),
+                                                      QStringLiteral("REG_NAME"), true, &outcome);
     if (!names)
         return outcome;
     m_dept.clear();

@@ -6,7 +6,8 @@ namespace kelvra {
 // means that no sensor is chosen.
 struct SensorStep
 {
-    enum class Action {
+    enum class Action
+    {
         Stop,              // nothing more, no message
         SelectAndView,     // select `index` (which may leave no sensor chosen) and run View
         NoMoreSensors,     // "NO MORE SENSORS", then the screen's end action
@@ -20,7 +21,11 @@ struct SensorStep
 
 // Previous rule A (most screens) steps to the sensor before; rule B (the exception reports)
 // steps from the first sensor to no sensor chosen, and stops on an empty list.
-enum class PreviousRule { A, B };
+enum class PreviousRule
+{
+    A,
+    B
+};
 
 // Next: `guarded` screens stop silently on a list that is still empty.
 SensorStep nextSensor(int current, int count, bool guarded);

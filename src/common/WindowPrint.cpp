@@ -37,9 +37,9 @@ bool printWindowImage(QWidget& window, PrintScale scale, Dialogs& dialogs)
     if (!painter.begin(&printer))
         return false;
     const QRect page = printer.pageLayout().paintRectPixels(printer.resolution());
-    const QRect target = windowImageRect(image.size(), window.logicalDpiX(),
-                                         QRect(QPoint(0, 0), page.size()), printer.resolution(),
-                                         scale);
+    const QRect target =
+        windowImageRect(image.size(), window.logicalDpiX(), QRect(QPoint(0, 0), page.size()),
+                        printer.resolution(), scale);
     painter.drawPixmap(target, image);
     return painter.end();
 }

@@ -11,7 +11,11 @@ class Dialogs;
 
 // How a window's image is scaled on the page: stretched to fit the page keeping its shape,
 // or at the size it has on the screen.
-enum class PrintScale { FitToPage, Proportional };
+enum class PrintScale
+{
+    FitToPage,
+    Proportional
+};
 
 // Where the image of `imageSize` pixels (at `screenDpi`) lands on a page of `page` dots (at
 // `printerDpi`): centred at the top, never larger than the page.

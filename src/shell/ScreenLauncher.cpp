@@ -6,8 +6,9 @@
 
 namespace kelvra {
 
-ScreenLauncher::ScreenLauncher(QLabel& pleaseWait, QProgressBar& progress, Pause& pause)
-    : m_pleaseWait(pleaseWait), m_progress(progress), m_pause(pause)
+ScreenLauncher::ScreenLauncher(QWidget& owner, QLabel& pleaseWait, QProgressBar& progress,
+                               Pause& pause)
+    : m_owner(owner), m_pleaseWait(pleaseWait), m_progress(progress), m_pause(pause)
 {
 }
 
@@ -15,9 +16,10 @@ QWidget* ScreenLauncher::adopt(ScreenId id, QWidget* window)
 {
     if (!window)
         return nullptr;
-    // Screens are independent windows that stay on top and free themselves when closed.
+    // Screens are windows of their own that stay above the main window (not above other
+    // programs), close with it and free themselves when closed.
+    window->setParent(&m_owner, window->windowFlags() | Qt::Window);
     window->setAttribute(Qt::WA_DeleteOnClose);
-    window->setWindowFlag(Qt::WindowStaysOnTopHint);
     m_mostRecent.insert(id, window);
     m_windows.removeAll(nullptr);
     m_windows.append(window);

@@ -18,7 +18,8 @@ namespace kelvra {
 class ScreenLauncher
 {
 public:
-    ScreenLauncher(QLabel& pleaseWait, QProgressBar& progress, Pause& pause);
+    // Screen windows are owned by `owner`, the main window.
+    ScreenLauncher(QWidget& owner, QLabel& pleaseWait, QProgressBar& progress, Pause& pause);
 
     using BeforeShow = std::function<void(QWidget*)>;
 
@@ -37,6 +38,7 @@ public:
 private:
     QWidget* adopt(ScreenId id, QWidget* window);
 
+    QWidget& m_owner;
     QLabel& m_pleaseWait;
     QProgressBar& m_progress;
     Pause& m_pause;

@@ -52,8 +52,8 @@ TSPmenu_form::TSPmenu_form(AppContext& context, QWidget* parent)
     m_ui->setupUi(this);
     setWindowTitle(QStringLiteral("Veltrin® SP"));
     styleBackdrop(*m_ui);
-    m_launcher =
-        std::make_unique<ScreenLauncher>(*m_ui->Label16, *m_ui->ProgressBar1, m_context.pause);
+    m_launcher = std::make_unique<ScreenLauncher>(*this, *m_ui->Label16, *m_ui->ProgressBar1,
+                                                  m_context.pause);
 
     buildMenus();
     setMenusEnabled(false);

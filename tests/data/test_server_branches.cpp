@@ -3,6 +3,7 @@
 #include "data/Tds.h"
 #include "db/ServerSchema.h"
 #include "support/TestEnvironment.h"
+#include "support/TestInstallation.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -20,37 +21,6 @@ using test::TestServer;
 
 namespace {
 
-// Short enough for the suite, long enough for a loaded machine.
-constexpr ServerTimeouts testTimeouts{.loginSeconds = 3, .statementSeconds = 3, .mySqlSeconds = 3};
-
-// The local settings and both data modules of one installation.
-struct Installation
-{
-    Installation(const QString& type, const QString& provider, const QString& address,
-                 const QString& database, const TestServer& server, const QString& custom = {})
-        : df(dir.filePath("Database/sensordb.db"))
-    {
-        SqlStatement insert("INSERT INTO SERVER (Address, Username, Pass, Dbname, Type, "
-                            "sqlProvider, userconnect, persistinfo, Who, Changed) VALUES (");
-        insert << quoted(address) << ", " << quoted(server.user) << ", " << quoted(server.password)
-               << ", " << quoted(database) << ", " << quoted(type) << ", " << quoted(provider)
-               << ", " << quoted(custom) << ", 'False', 'Admin', '12/11/2026 - 10:00')";
-        {
-            Tds first(df, {});
-        } // creates the SERVER table
-        const SqlOutcome stored = ExecSql(df.ADOCommand, insert);
-        if (!stored)
-            qWarning("%s", qPrintable(stored.error()));
-        ds = std::make_unique<Tds>(
-            df, [this](const QString& e) { errors << e; }, testTimeouts);
-    }
-
-    QTemporaryDir dir;
-    Tdf df;
-    std::unique_ptr<Tds> ds;
-    QStringList errors;
-};
-
 // Counts rows straight on the server, past the data modules.
 int countRows(QSqlDatabase& db, const QString& sql)
 {
@@ -61,19 +31,6 @@ int countRows(QSqlDatabase& db, const QString& sql)
     }
     return q.value(0).toInt();
 }
-
-// MariaDB's ODBC driver named by the path of its library.
-QString mariaDbDriverPath()
-{
-    for (const QString& folder : QDir("/usr/lib").entryList({"*-linux-gnu"}, QDir::Dirs)) {
-        const QString path = "/usr/lib/" + folder + "/odbc/libmaodbc.so";
-        if (QFile::exists(path))
-            return path;
-    }
-    return "/usr/lib/x86_64-linux-gnu/odbc/libmaodbc.so";
-}
-
-const char* const dataSourceName = "kelvra_stand";
 
 const char* const fixtureRows[] = {
     "INSERT INTO REG (REG_NAME, ADDRESS1, ADDRESS2, CSZ, DEPT) VALUES "
@@ -105,49 +62,14 @@ class TestServerBranches : public QObject
     TestServer m_server = TestServer::fromEnvironment();
     QTemporaryDir m_odbcIni;
 
-    // An installation reaching the server at `at` one way: MySQL; ODBC with MariaDB's driver
-    // named by its name, by its library's path, or through a data source; or FreeTDS (the
-    // production driver for SQL Server).
-    std::unique_ptr<Installation> installationAt(const QString& way, const TestServer& at,
-                                                 const QString& database = "x")
+    std::unique_ptr<test::Installation> installationAt(const QString& way, const TestServer& at)
     {
-        const QString hostPort = at.host + "," + QString::number(at.port);
-        if (way == "mySQL")
-            return std::make_unique<Installation>("mySQL", "", at.address(), database, at);
-        if (way == "FreeTDS")
-            return std::make_unique<Installation>("SQL 2005", "", hostPort, database, at);
-        if (way == "ODBC driver path") {
-            const QString custom = QString("Driver=%1;SERVER=%2;PORT=%3;DATABASE=%4;UID=%5;PWD=%6")
-                                       .arg(mariaDbDriverPath(), at.host)
-                                       .arg(at.port)
-                                       .arg(database, at.user, at.password);
-            return std::make_unique<Installation>("SQL 2000", "", hostPort, database, at, custom);
-        }
-        if (way == "ODBC data source") {
-            writeDataSource(at, database);
-            const QString custom =
-                QString("DSN=%1;UID=%2;PWD=%3").arg(dataSourceName, at.user, at.password);
-            return std::make_unique<Installation>("SQL 2000", "", hostPort, database, at, custom);
-        }
-        return std::make_unique<Installation>("SQL 2000", "MariaDB Unicode", hostPort, database,
-                                              at);
+        return test::installationAt(way, at, "x");
     }
 
-    std::unique_ptr<Installation> installationFor(const QString& way, const QString& database)
+    std::unique_ptr<test::Installation> installationFor(const QString& way, const QString& database)
     {
-        return installationAt(way, m_server, database);
-    }
-
-    // The user's odbc.ini, read by unixODBC through ODBCINI.
-    void writeDataSource(const TestServer& at, const QString& database)
-    {
-        QFile ini(m_odbcIni.filePath("odbc.ini"));
-        QVERIFY(ini.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        ini.write(QString("[%1]\nDriver=%2\nSERVER=%3\nPORT=%4\nDATABASE=%5\n")
-                      .arg(dataSourceName, mariaDbDriverPath(), at.host)
-                      .arg(at.port)
-                      .arg(database)
-                      .toUtf8());
+        return test::installationAt(way, m_server, database);
     }
 
     void arrangeServer(const QString& database)
@@ -198,7 +120,7 @@ private slots:
     void initTestCase()
     {
         QVERIFY(m_odbcIni.isValid());
-        qputenv("ODBCINI", QFile::encodeName(m_odbcIni.filePath("odbc.ini")));
+        test::useOdbcIniIn(m_odbcIni.path());
     }
 
     void cleanup()
@@ -224,8 +146,9 @@ private slots:
         QFETCH(int, branch);
         arrangeServer("kelvra_branches");
         const QString hostPort = m_server.host + "," + QString::number(m_server.port);
-        Installation inst(type, "MariaDB Unicode", type == "mySQL" ? m_server.address() : hostPort,
-                          "kelvra_branches", m_server);
+        test::Installation inst(type, "MariaDB Unicode",
+                                type == "mySQL" ? m_server.address() : hostPort, "kelvra_branches",
+                                m_server);
         QVERIFY(inst.errors.isEmpty());
         QCOMPARE(int(inst.ds->branch()), branch);
         const BranchOutcome opened = inst.ds->open(
@@ -549,7 +472,7 @@ private slots:
         const qint64 seconds = timer.elapsed() / 1000;
         QVERIFY(!outcome);
         // A guard against a hang, not a speed goal: the time-out, with room for retries.
-        QVERIFY2(seconds <= 3 * testTimeouts.loginSeconds + 2,
+        QVERIFY2(seconds <= 3 * test::testTimeouts.loginSeconds + 2,
                  qPrintable(QString("took %1 s").arg(seconds)));
         CloseSql(view);
         silent.kill();
@@ -569,7 +492,7 @@ private slots:
         const qint64 seconds = timer.elapsed() / 1000;
         QVERIFY(slept.failed());
         QVERIFY(!slept.error().isEmpty());
-        QVERIFY2(seconds <= 3 * testTimeouts.statementSeconds + 2,
+        QVERIFY2(seconds <= 3 * test::testTimeouts.statementSeconds + 2,
                  qPrintable(QString("took %1 s").arg(seconds)));
         CloseSql(slept.rows());
         // The connection after it works.

@@ -286,7 +286,10 @@ private slots:
 
         for (QWidget* window : h.form.launcher().openWindows()) {
             QVERIFY(window->isVisible());
-            QVERIFY(window->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+            // Above the main window, not above every program.
+            QCOMPARE(window->parentWidget(), static_cast<QWidget*>(&h.form));
+            QVERIFY(window->isWindow());
+            QVERIFY(!window->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
             QVERIFY(window->testAttribute(Qt::WA_DeleteOnClose));
         }
         // Closing a window frees it; the next click shows the label again.
