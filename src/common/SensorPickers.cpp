@@ -2,6 +2,7 @@
 
 #include "common/DecimalText.h"
 #include "common/Dialogs.h"
+#include "common/DropDownComboBox.h"
 #include "data/DataAccess.h"
 #include "data/Tds.h"
 
@@ -39,10 +40,66 @@ SensorPickers::SensorPickers(QWidget& window, QComboBox& dept, QComboBox* s1, Td
     : QObject(&window), m_window(window), m_dept(dept), m_s1(s1), m_ds(ds), m_dialogs(dialogs),
       m_options(options), m_actions(std::move(actions))
 {
+    // The department shows in blue.
+    QPalette blue = m_dept.palette();
+    blue.setColor(QPalette::Text, Qt::blue);
+    blue.setColor(QPalette::ButtonText, Qt::blue);
+    m_dept.setPalette(blue);
     // An editable picker must not add what is typed to its list on Enter.
     m_dept.setInsertPolicy(QComboBox::NoInsert);
     if (m_s1)
         m_s1->setInsertPolicy(QComboBox::NoInsert);
+    // Only the operator's picks count, not the program's own changes of the selection.
+    connect(&m_dept, &QComboBox::activated, this, &SensorPickers::Deptclick);
+    if (auto* dropDown = qobject_cast<DropDownComboBox*>(&m_dept))
+        connect(dropDown, &DropDownComboBox::droppingDown, this, &SensorPickers::Deptdropdown);
+    if (m_s1) {
+        connect(m_s1, &QComboBox::activated, this, &SensorPickers::s1Click);
+        if (auto* dropDown = qobject_cast<DropDownComboBox*>(m_s1.data()))
+            connect(dropDown, &DropDownComboBox::droppingDown, this, &SensorPickers::s1DropDown);
+    }
+}
+
+void SensorPickers::Deptdropdown()
+{
+    (void)load_depts();
+}
+
+void SensorPickers::Deptclick()
+{
+    switch (m_options.departmentPick) {
+    case DepartmentPick::LoadSensorsThenNextIfNamed:
+        if (department().isEmpty())
+            return;
+        [[fallthrough]];
+    case DepartmentPick::LoadSensorsThenNext:
+        (void)Load_s1();
+        next_btnClick();
+        return;
+    case DepartmentPick::ScreenAction:
+        if (m_actions.departmentPicked)
+            m_actions.departmentPicked();
+        return;
+    }
+}
+
+void SensorPickers::s1DropDown()
+{
+    (void)Load_s1();
+    if (m_actions.sensorListOpening)
+        m_actions.sensorListOpening();
+}
+
+void SensorPickers::s1Click()
+{
+    if (!m_s1)
+        return;
+    if (m_options.loadBeforeSensorView && m_s1->count() == 0)
+        (void)Load_s1();
+    if (m_actions.canView && !m_actions.canView())
+        return;
+    if (m_actions.view)
+        m_actions.view();
 }
 
 SqlOutcome SensorPickers::load_depts()
@@ -86,7 +143,12 @@ QString SensorPickers::department() const
 
 QString SensorPickers::sensorId() const
 {
-    return m_s1 && m_s1->currentIndex() >= 0 ? m_s1->currentText() : QString();
+    if (!m_s1)
+        return {};
+    // An editable picker takes a typed ID too.
+    if (m_s1->isEditable())
+        return m_s1->currentText();
+    return m_s1->currentIndex() >= 0 ? m_s1->currentText() : QString();
 }
 
 void SensorPickers::showInformation(const char* text)

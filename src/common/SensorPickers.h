@@ -25,20 +25,34 @@ class SensorPickers : public QObject
     Q_OBJECT
 
 public:
+    // What picking a department does.
+    enum class DepartmentPick
+    {
+        LoadSensorsThenNext,        // the report screens, whatever the text
+        LoadSensorsThenNextIfNamed, // daily sign-out: only when the text is not empty
+        ScreenAction,               // the screen's own `departmentPicked` action
+    };
+
     struct Options
     {
         DepartmentListKind departments = DepartmentListKind::Reports;
         SensorListKind sensors = SensorListKind::ActiveSeparated;
         bool nextGuard = true;
         PreviousRule previousRule = PreviousRule::A;
+        DepartmentPick departmentPick = DepartmentPick::LoadSensorsThenNext;
+        // Picking a sensor on an empty list loads it first (the guarded screens).
+        bool loadBeforeSensorView = true;
     };
 
     // What belongs to the screen; any may be left empty.
     struct Actions
     {
-        std::function<void()> view;       // the View button's handler
-        std::function<void()> endOfList;  // after "NO MORE SENSORS"
-        std::function<void()> beforeStep; // blanking before Next and Previous
+        std::function<void()> view;              // the View button's handler
+        std::function<void()> endOfList;         // after "NO MORE SENSORS"
+        std::function<void()> beforeStep;        // blanking before Next and Previous
+        std::function<bool()> canView;           // a picked sensor runs View only when this says so
+        std::function<void()> departmentPicked;  // DepartmentPick::ScreenAction
+        std::function<void()> sensorListOpening; // after s1DropDown's load (blanking grids)
     };
 
     SensorPickers(QWidget& window, QComboBox& dept, QComboBox* s1, Tds& ds, Dialogs& dialogs,
@@ -51,6 +65,12 @@ public:
     SqlOutcome Load_s1();
     void next_btnClick();
     void prev_btnClick();
+    // The operator opens the department list, picks a department, opens the sensor list,
+    // picks a sensor. Connected to the pickers when they are DropDownComboBoxes.
+    void Deptdropdown();
+    void Deptclick();
+    void s1DropDown();
+    void s1Click();
 
     // The department as the statements take it: the picker's text.
     QString department() const;

@@ -1,5 +1,6 @@
 #include "common/ActivationTracker.h"
 #include "common/ConnectingIndicator.h"
+#include "common/DropDownComboBox.h"
 #include "common/Pause.h"
 #include "common/ScreenFrame.h"
 #include "common/SensorPickers.h"
@@ -48,11 +49,11 @@ public:
         dataserver->setObjectName("dataserver");
         ProgressBar2 = new QProgressBar(top_panel);
         ProgressBar2->setObjectName("ProgressBar2");
-        dept = new QComboBox(this);
+        dept = new DropDownComboBox(this);
         dept->setObjectName("dept");
         dept->setEditable(true);
         dept->setGeometry(10, 60, 200, 24);
-        s1 = new QComboBox(this);
+        s1 = new DropDownComboBox(this);
         s1->setObjectName("s1");
         s1->setGeometry(220, 60, 60, 24);
         note = new QLineEdit(this);
@@ -73,8 +74,8 @@ public:
     QWidget* top_panel;
     QLabel* dataserver;
     QProgressBar* ProgressBar2;
-    QComboBox* dept;
-    QComboBox* s1;
+    DropDownComboBox* dept;
+    DropDownComboBox* s1;
     QLineEdit* note;
     ScreenFrame* frame;
     std::unique_ptr<ConnectingIndicator> indicator;
@@ -228,6 +229,46 @@ private slots:
         QCOMPARE(s->dialogs.boxes().first().kind, DialogKind::Information);
         QCOMPARE(w.endActions, 1);
         QCOMPARE(w.views.size(), 2);
+    }
+
+    // The operator's picks: a department loads its sensors and shows the first; opening a list
+    // reloads it; a picked sensor is viewed.
+    void picksRunTheirHandlers_data() { addBranches(); }
+    void picksRunTheirHandlers()
+    {
+        QFETCH(QString, way);
+        arrangeServer();
+        const auto s = screen(way);
+        FrameWindow& w = *s->window;
+        emit w.dept->droppingDown();
+        QCOMPARE(w.dept->count(), 4);
+        w.dept->setCurrentIndex(3);
+        emit w.dept->activated(3);
+        QCOMPARE(w.views, QStringList{"PHARMACY/00"});
+
+        w.s1->clear();
+        emit w.s1->droppingDown();
+        QCOMPARE(items(*w.s1), QStringList{"00"});
+        w.s1->setCurrentIndex(0);
+        emit w.s1->activated(0);
+        QCOMPARE(w.views, QStringList({"PHARMACY/00", "PHARMACY/00"}));
+        // Selections the program makes are no picks.
+        w.dept->setCurrentIndex(0);
+        QCOMPARE(w.views.size(), 2);
+    }
+
+    void aDepartmentPickCanWaitForAName()
+    {
+        arrangeServer();
+        const auto s = screen(
+            "mySQL", {.departmentPick = SensorPickers::DepartmentPick::LoadSensorsThenNextIfNamed});
+        s->window->dept->setEditText("");
+        s->window->pickers->Deptclick();
+        QCOMPARE(s->window->s1->count(), 0);
+        QVERIFY(s->window->views.isEmpty());
+        s->window->dept->setEditText("LAB_1");
+        s->window->pickers->Deptclick();
+        QCOMPARE(s->window->views, QStringList{"LAB_1/10"});
     }
 
     void anUnguardedNextOnAnEmptyListSaysNoMore()
