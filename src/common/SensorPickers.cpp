@@ -1,5 +1,6 @@
 #include "common/SensorPickers.h"
 
+#include "common/ConnectingIndicator.h"
 #include "common/DecimalText.h"
 #include "common/Dialogs.h"
 #include "common/DropDownComboBox.h"
@@ -36,9 +37,10 @@ std::optional<QStringList> readList(Tds& ds, const BranchStatement& statement,
 } // namespace
 
 SensorPickers::SensorPickers(QWidget& window, QComboBox& dept, QComboBox* s1, Tds& ds,
-                             Dialogs& dialogs, Options options, Actions actions)
+                             Dialogs& dialogs, Options options, Actions actions,
+                             ConnectingIndicator* indicator)
     : QObject(&window), m_window(window), m_dept(dept), m_s1(s1), m_ds(ds), m_dialogs(dialogs),
-      m_options(options), m_actions(std::move(actions))
+      m_options(options), m_actions(std::move(actions)), m_indicator(indicator)
 {
     // The department shows in blue.
     QPalette blue = m_dept.palette();
@@ -104,6 +106,8 @@ void SensorPickers::s1Click()
 
 SqlOutcome SensorPickers::load_depts()
 {
+    if (m_indicator)
+        m_indicator->show(m_options.departmentLoadStart);
     SqlOutcome outcome = SqlOutcome::success();
     const std::optional<QStringList> names = readList(m_ds, departmentList(m_options.departments),
                                                       QStringLiteral("REG_NAME"), true, &outcome);
@@ -111,6 +115,8 @@ SqlOutcome SensorPickers::load_depts()
         return outcome;
     m_dept.clear();
     m_dept.addItems(*names);
+    if (m_indicator)
+        m_indicator->setPercent(m_options.departmentLoadEnd);
     m_dept.setMaxVisibleItems(3);
     m_dept.setCurrentIndex(names->isEmpty() ? -1 : 0);
     if (m_dept.isEditable())
@@ -122,6 +128,11 @@ SqlOutcome SensorPickers::Load_s1()
 {
     if (!m_s1)
         return SqlOutcome::success();
+    const bool showIndicator = m_indicator && m_options.indicatorOnSensorLoad;
+    if (showIndicator) {
+        const bool afterDepartments = m_indicator->isShown() && m_indicator->percent() == 45;
+        m_indicator->show(afterDepartments ? 65 : 25);
+    }
     SqlOutcome outcome = SqlOutcome::success();
     const std::optional<QStringList> ids =
         readList(m_ds, sensorList(m_options.sensors, department()), QStringLiteral("SENSOR_ID"),
@@ -133,6 +144,8 @@ SqlOutcome SensorPickers::Load_s1()
     // addItems selects the first item; after a load no sensor is chosen.
     m_s1->setCurrentIndex(-1);
     m_s1->setMaxVisibleItems(10);
+    if (showIndicator)
+        m_indicator->setPercent(m_indicator->percent() == 65 ? 75 : 55);
     return outcome;
 }
 

@@ -42,6 +42,13 @@ public:
         DepartmentPick departmentPick = DepartmentPick::LoadSensorsThenNext;
         // Picking a sensor on an empty list loads it first (the guarded screens).
         bool loadBeforeSensorView = true;
+        // The connecting indicator's percentages around the department load (setup screens
+        // 25 and 45, the real-time screen 10 and 25); none without an indicator.
+        int departmentLoadStart = 25;
+        int departmentLoadEnd = 45;
+        // Sensor setup also shows it around the sensor load: 65 after a department load
+        // (else 25), then 75 (else 55).
+        bool indicatorOnSensorLoad = false;
     };
 
     // What belongs to the screen; any may be left empty.
@@ -56,7 +63,7 @@ public:
     };
 
     SensorPickers(QWidget& window, QComboBox& dept, QComboBox* s1, Tds& ds, Dialogs& dialogs,
-                  Options options, Actions actions);
+                  Options options, Actions actions, ConnectingIndicator* indicator = nullptr);
 
     // Fills the department picker with the trimmed names; its text becomes the first one.
     // A failed query leaves the picker as it was.
@@ -87,6 +94,7 @@ private:
     Dialogs& m_dialogs;
     Options m_options;
     Actions m_actions;
+    ConnectingIndicator* m_indicator;
 };
 
 } // namespace kelvra

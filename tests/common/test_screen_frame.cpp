@@ -67,7 +67,8 @@ public:
         pickers = new SensorPickers(
             *this, *dept, s1, ds, dialogs, options,
             {[this] { views << pickers->department() + "/" + pickers->sensorId(); },
-             [this] { ++endActions; }, [this] { ++blankings; }});
+             [this] { ++endActions; }, [this] { ++blankings; }},
+            options.indicatorOnSensorLoad ? indicator.get() : nullptr);
         tracker = new ActivationTracker(*this, [this] { ++activations; });
     }
 
@@ -363,6 +364,25 @@ private slots:
         QTest::keyClick(first, Qt::Key_Return);
         QCOMPARE(QApplication::focusWidget(), second);
         QCOMPARE(first->text(), QString("ABC"));
+    }
+
+    // Sensor setup's loads move the bar 25, 45, 65, 75; a sensor load on its own 25, 55.
+    void setupLoadsAdvanceTheIndicator()
+    {
+        arrangeServer();
+        const auto s = screen("mySQL", {.departments = DepartmentListKind::SensorSetup,
+                                        .sensors = SensorListKind::AllSensors,
+                                        .indicatorOnSensorLoad = true});
+        FrameWindow& w = *s->window;
+        QVERIFY(w.pickers->load_depts());
+        QCOMPARE(w.indicator->percent(), 45);
+        QVERIFY(w.pickers->Load_s1());
+        QCOMPARE(w.indicator->percent(), 75);
+        QVERIFY(w.indicator->isShown());
+        w.indicator->finish();
+        QCOMPARE(s->pause.totalMs(), 1000);
+        QVERIFY(w.pickers->Load_s1());
+        QCOMPARE(w.indicator->percent(), 55);
     }
 
     void theIndicatorShowsLoadsAndWaitsASecondAtTheEnd()
