@@ -38,7 +38,8 @@ const LocalTable& localUsersTable()
         {
             {"USER_ID", KELVRA_TEXT(20) " PRIMARY KEY", KELVRA_TEXT(20) " DEFAULT ''"},
             {"USER_NAME", KELVRA_TEXT(30) " DEFAULT ''", KELVRA_TEXT(30) " DEFAULT ''"},
-            {"USER_PASSWORD", KELVRA_TEXT(20) " DEFAULT ''", KELVRA_TEXT(20) " DEFAULT ''"},
+            // Holds a password hash ("pbkdf2-sha256$...").
+            {"USER_PASSWORD", KELVRA_TEXT(120) " DEFAULT ''", KELVRA_TEXT(120) " DEFAULT ''"},
             {"ACCESS_LIST", "text DEFAULT ''", "text DEFAULT ''"},
             {"STATUS_FLAG", "integer DEFAULT 0", "integer DEFAULT 0"},
             {"OK_TO_SIGN", "integer DEFAULT 0", "integer DEFAULT 0"},

@@ -1,5 +1,6 @@
 #include "common/PickerQueries.h"
 #include "common/SensorStepping.h"
+#include "common/ViewGate.h"
 
 #include <QtTest>
 
@@ -124,6 +125,21 @@ private slots:
                                     : previousSensor(current, count, PreviousRule(rule));
         QCOMPARE(int(step.action), action);
         QCOMPARE(step.index, index);
+    }
+
+    void theViewGateClosesForAScope()
+    {
+        ViewGate gate;
+        QVERIFY(gate.isOpen());
+        {
+            const auto outer = gate.close();
+            {
+                const auto inner = gate.close();
+                QVERIFY(!gate.isOpen());
+            }
+            QVERIFY(!gate.isOpen()); // still closed by the outer one
+        }
+        QVERIFY(gate.isOpen());
     }
 };
 
