@@ -1,5 +1,8 @@
+#include "DemoInstallation.h"
+#include "DemoWriter.h"
 #include "common/ActivationTracker.h"
 #include "common/ConnectingIndicator.h"
+#include "common/DecimalText.h"
 #include "common/DropDownComboBox.h"
 #include "common/Pause.h"
 #include "common/ScreenFrame.h"
@@ -209,6 +212,56 @@ private slots:
         QVERIFY(!s->window->pickers->load_depts());
         QCOMPARE(s->window->dept->count(), 4);
         QVERIFY(s->dialogs.boxes().isEmpty());
+    }
+
+    // On the demo installation: every department listed trimmed, each one's active sensors
+    // stepped through in order, the closed department without any.
+    void stepsThroughTheDemoInstallation_data() { addBranches(); }
+    void stepsThroughTheDemoInstallation()
+    {
+        QFETCH(QString, way);
+        QVERIFY(test::recreateDatabase(m_server, "kelvra_frame"));
+        const demo::DemoInstallation installation =
+            demo::generateDemoInstallation({.endDate = QDate(2026, 12, 11)});
+        {
+            demo::DemoWriter writer;
+            QVERIFY2(writer.open({m_server.host, m_server.port, m_server.user, m_server.password,
+                                  "kelvra_frame"}),
+                     qPrintable(writer.errorText()));
+            QVERIFY2(writer.write(installation), qPrintable(writer.errorText()));
+        }
+        QStringList departments;
+        QMap<QString, QStringList> activeSensors;
+        for (const demo::RegRow& reg : installation.reg)
+            departments << trimmedOfBlanks(reg.regName);
+        for (const demo::SensorRow& sensor : installation.sensors)
+            if (sensor.statusFlag == -1)
+                activeSensors[trimmedOfBlanks(sensor.dept)] << sensor.sensorId;
+        departments.sort();
+        QVERIFY(activeSensors.size() < departments.size()); // a department without any
+
+        const auto s = screen(way);
+        FrameWindow& w = *s->window;
+        QVERIFY(w.pickers->load_depts());
+        QStringList listed = items(*w.dept);
+        listed.sort();
+        QCOMPARE(listed, departments);
+        for (int d = 0; d < w.dept->count(); ++d) {
+            const QString department = w.dept->itemText(d);
+            w.dept->setCurrentIndex(d);
+            w.views.clear();
+            s->dialogs.clear();
+            w.pickers->Deptclick();
+            QStringList ids = activeSensors.value(department);
+            for (int i = 1; i < ids.size(); ++i)
+                w.pickers->next_btnClick();
+            QStringList expected;
+            ids.sort();
+            for (const QString& id : ids)
+                expected << department + "/" + id;
+            QCOMPARE(w.views, expected);
+            QVERIFY(s->dialogs.boxes().isEmpty());
+        }
     }
 
     // Next after a load shows the first sensor; past the last one "NO MORE SENSORS" and the
