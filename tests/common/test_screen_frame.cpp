@@ -69,8 +69,9 @@ public:
         indicator = std::make_unique<ConnectingIndicator>(*dataserver, *ProgressBar2, pause);
         pickers = new SensorPickers(
             *this, *dept, s1, ds, dialogs, options,
-            {[this] { views << pickers->department() + "/" + pickers->sensorId(); },
-             [this] { ++endActions; }, [this] { ++blankings; }},
+            {.view = [this] { views << pickers->department() + "/" + pickers->sensorId(); },
+             .endOfList = [this] { ++endActions; },
+             .beforeStep = [this] { ++blankings; }},
             options.indicatorOnSensorLoad ? indicator.get() : nullptr);
         tracker = new ActivationTracker(*this, [this] { ++activations; });
     }
