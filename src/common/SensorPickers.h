@@ -54,12 +54,12 @@ public:
     // What belongs to the screen; any may be left empty.
     struct Actions
     {
-        std::function<void()> view;              // the View button's handler
-        std::function<void()> endOfList;         // after "NO MORE SENSORS"
-        std::function<void()> beforeStep;        // blanking before Next and Previous
-        std::function<bool()> canView;           // a picked sensor runs View only when this says so
-        std::function<void()> departmentPicked;  // DepartmentPick::ScreenAction
-        std::function<void()> sensorListOpening; // after s1DropDown's load (blanking grids)
+        std::function<void()> view{};       // the View button's handler
+        std::function<void()> endOfList{};  // after "NO MORE SENSORS"
+        std::function<void()> beforeStep{}; // blanking before Next and Previous
+        std::function<bool()> canView{};    // a picked sensor runs View only when this says so
+        std::function<void()> departmentPicked{};  // DepartmentPick::ScreenAction
+        std::function<void()> sensorListOpening{}; // after s1DropDown's load (blanking grids)
     };
 
     SensorPickers(QWidget& window, QComboBox& dept, QComboBox* s1, Tds& ds, Dialogs& dialogs,
