@@ -127,9 +127,14 @@ QString escapedLiteral(const SqlValue& value, LiteralStyle style)
 
 QString SqlStatement::literalText(LiteralStyle style) const
 {
+    return renderedWith([style](const SqlValue& value) { return escapedLiteral(value, style); });
+}
+
+QString SqlStatement::renderedWith(const std::function<QString(const SqlValue&)>& valueText) const
+{
     QString result;
     for (const Piece& piece : m_pieces)
-        result += piece.kind == Kind::Value ? escapedLiteral(piece.value, style) : piece.text;
+        result += piece.kind == Kind::Value ? valueText(piece.value) : piece.text;
     return result;
 }
 

@@ -5,6 +5,7 @@
 #include <QVariant>
 
 #include <cstddef>
+#include <functional>
 #include <initializer_list>
 #include <optional>
 
@@ -113,6 +114,8 @@ public:
     QString placeholderText() const;
     // The text with every value written as a correctly escaped literal of that server.
     QString literalText(LiteralStyle style) const;
+    // The text with every value written by `valueText` (a driver's own literal escaping).
+    QString renderedWith(const std::function<QString(const SqlValue&)>& valueText) const;
     // The values to bind, LIKE patterns escaped for the server at hand.
     QVariantList values(LikeEscaping escaping = LikeEscaping::Backslash) const;
     bool isEmpty() const { return m_pieces.isEmpty(); }

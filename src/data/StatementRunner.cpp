@@ -1,10 +1,32 @@
 #include "data/StatementRunner.h"
 
+#include <QSqlDriver>
 #include <QSqlError>
+#include <QSqlField>
 #include <QSqlQuery>
 #include <QSqlRecord>
 
 namespace kelvra {
+
+namespace {
+
+// The statement with its values written by the connected MySQL client library's own escaping
+// (mysql_real_escape_string: the connection's character set and the server's
+// NO_BACKSLASH_ESCAPES mode included). One round trip instead of a prepare, an execute and
+// a close of a server-side statement.
+QString mySqlText(const QSqlDatabase& db, const SqlStatement& statement)
+{
+    const QSqlDriver* driver = db.driver();
+    return statement.renderedWith([driver](const SqlValue& value) {
+        if (value.value.isNull())
+            return QStringLiteral("NULL");
+        QSqlField field(QString(), QMetaType::fromType<QString>());
+        field.setValue(likePatternText(value, LikeEscaping::Backslash));
+        return driver->formatValue(field);
+    });
+}
+
+} // namespace
 
 SqlOutcome runStatement(QSqlDatabase& db, const SqlStatement& statement, FetchedRows* result,
                         const std::optional<OdbcDialect>& odbc)
@@ -20,6 +42,8 @@ SqlOutcome runStatement(QSqlDatabase& db, const SqlStatement& statement, Fetched
     bool ok = false;
     if (odbc) {
         ok = query.exec(odbcText(statement, *odbc));
+    } else if (!values.isEmpty() && db.driverName() == QLatin1String("QMYSQL")) {
+        ok = query.exec(mySqlText(db, statement));
     } else if (values.isEmpty()) {
         ok = query.exec(statement.placeholderText());
     } else {
