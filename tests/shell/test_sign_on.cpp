@@ -612,6 +612,31 @@ private slots:
         QCOMPARE(s.column("ANN", "LOG_IN"), QString("0"));
     }
 
+    void exitAsksAndMarksTheUserSignedOff_data()
+    {
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<bool>("ends");
+        QTest::newRow("OK") << int(DialogAnswer::Ok) << true;
+        QTest::newRow("Cancel") << int(DialogAnswer::Cancel) << false;
+    }
+
+    void exitAsksAndMarksTheUserSignedOff()
+    {
+        QFETCH(int, answer);
+        QFETCH(bool, ends);
+        Start s(m_path);
+        s.store({"ANN", quickHash("ABC123"), someAccess});
+        s.form.show();
+        s.signOn("ANN", "ABC123");
+        s.dialogs.answerNext(DialogAnswer(answer));
+        s.form.menuItem("AmbrixEXIT")->trigger();
+        QCOMPARE(s.dialogs.texts(), QStringList{"Are you sure you want to Exit?"});
+        QCOMPARE(s.form.isVisible(), !ends);
+        QCOMPARE(s.session.isSignedOn(), !ends);
+        QCOMPARE(s.column("ANN", "LOG_IN"), QString(ends ? "0" : "1"));
+        QCOMPARE(s.form.findChild<QTimer*>("log_out_timer")->isActive(), !ends);
+    }
+
     void minimisingAndRestoringKeepsTheSession()
     {
         Start s(m_path);
