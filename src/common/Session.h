@@ -11,6 +11,9 @@ namespace kelvra {
 class Session
 {
 public:
+    // A session idle for more minutes than this is signed out.
+    static constexpr qint64 idleLimitMinutes = 15;
+
     explicit Session(const Clock& clock);
 
     bool isSignedOn() const { return m_signedOn; }
@@ -29,11 +32,14 @@ public:
     int okToSign() const { return m_okToSign; }
     void setOkToSign(int okToSign) { m_okToSign = okToSign; }
 
-    // The time of the last user action as hours * 100 + minutes.
-    int LastActivityStamp() const { return m_lastActivityStamp; }
+    // The minute of the last user action, counted in UTC minutes since the epoch so that
+    // the top of an hour, midnight and daylight-saving changes do not disturb the count.
+    qint64 LastActivityStamp() const { return m_lastActivityStamp; }
     void StampActivity();
+    // True when the clock has moved on more than the idle limit since the last action.
+    bool idleTooLong() const;
 
-    static int hhmm(const QTime& time) { return time.hour() * 100 + time.minute(); }
+    static qint64 minuteOf(const QDateTime& moment);
 
 private:
     const Clock& m_clock;
@@ -42,7 +48,7 @@ private:
     QString m_userName;
     QStringList m_accessList;
     int m_okToSign = 0;
-    int m_lastActivityStamp = 0;
+    qint64 m_lastActivityStamp = 0;
 };
 
 } // namespace kelvra

@@ -55,9 +55,12 @@ SqlOutcome Tdf::openLocalDatabase()
     if (!outcome)
         return outcome;
     outcome = createTableIfMissing(localUsersTable());
+    if (outcome)
+        outcome = createTableIfMissing(registrationTable());
+    // A file that is not a settings database stays unusable: every later call checks again.
     if (!outcome)
-        return outcome;
-    return createTableIfMissing(registrationTable());
+        ADOConnection1.close();
+    return outcome;
 }
 
 SqlOutcome Tdf::createTableIfMissing(const LocalTable& table)

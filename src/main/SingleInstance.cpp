@@ -229,6 +229,13 @@ StartupDecision StartupCheck::run(const QStringList& parameters)
     return StartupDecision::Second;
 }
 
+void StartupCheck::release()
+{
+    m_server.reset();
+    if (m_lock)
+        m_lock->unlock();
+}
+
 bool StartupCheck::takeLock()
 {
     if (!m_lock) {

@@ -90,6 +90,8 @@ public:
     StartupCheck& operator=(const StartupCheck&) = delete;
 
     StartupDecision run(const QStringList& parameters);
+    // Stops listening and gives the lock up, so that a copy started now becomes the first.
+    void release();
     // The first copy's server; null for the other decisions.
     InstanceServer* server() const { return m_server.get(); }
 

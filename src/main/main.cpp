@@ -8,6 +8,7 @@
 #include "common/Session.h"
 #include "data/Tdf.h"
 #include "data/Tds.h"
+#include "main/DetachedRestart.h"
 #include "main/SingleInstance.h"
 #include "shell/TSPmenu_form.h"
 
@@ -40,15 +41,16 @@ int main(int argc, char* argv[])
     kelvra::Session session(clock);
     kelvra::AppContext context{dialogs, clock, pause, screen, desktop, df, ds, session};
 
+    kelvra::DetachedRestart restart(startup);
     TSPmenu_form form(context);
-    kelvra::InstanceServer* server = startup.server();
-    if (server)
+    form.setProgramRestart(&restart);
+    if (kelvra::InstanceServer* server = startup.server())
         server->setHandler(&form);
     kelvra::setHintHidePause(app, 30000);
     form.show();
     const int result = app.exec();
-    // The form goes before the server does.
-    if (server)
+    // The form goes before the server does; a restart has given the server up already.
+    if (kelvra::InstanceServer* server = startup.server())
         server->setHandler(nullptr);
     return result;
 }

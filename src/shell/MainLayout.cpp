@@ -34,4 +34,9 @@ QPoint centredIn(int w, int h, QSize size)
     return QPoint(w / 2 - size.width() / 2, h / 2 - size.height() / 2);
 }
 
+QPoint signOnPanelPosition(int w, int h, QSize size)
+{
+    return QPoint(w / 2 - size.width() / 2, h / 3 - size.height() / 2);
+}
+
 } // namespace kelvra

@@ -22,5 +22,7 @@ MainWindowSize mainWindowSize(QSize screen);
 
 // Centred in a w by h window.
 QPoint centredIn(int w, int h, QSize size);
+// The sign-on panel: centred across, its middle at one third of the height.
+QPoint signOnPanelPosition(int w, int h, QSize size);
 
 } // namespace kelvra

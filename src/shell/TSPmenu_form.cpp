@@ -1,16 +1,26 @@
 #include "shell/TSPmenu_form.h"
 
 #include "common/AccessList.h"
+#include "common/DateText.h"
+#include "common/UpperCaseField.h"
+#include "data/PasswordHash.h"
 #include "shell/LocalUserQueries.h"
 #include "shell/MainLayout.h"
 #include "shell/MenuCatalog.h"
 #include "shell/SensorReadingsFit.h"
+#include "shell/SignOnRules.h"
 #include "shell/TitleArtwork.h"
 #include "ui_TSPmenu_form.h"
 
+#include <QApplication>
 #include <QCloseEvent>
+#include <QDialog>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPointer>
+#include <QShowEvent>
+#include <QTimer>
 
 using namespace kelvra;
 
@@ -18,6 +28,18 @@ namespace {
 
 const QString notAuthorized = QStringLiteral("ACCESS NOT AUTHORIZED!");
 const QString notAuthorizedToSign = QStringLiteral("YOU ARE NOT AUTHORIZED TO SIGN DAILY LOGS");
+const QString databaseNotFound = QStringLiteral("Database Not Found, Restore Previous Backup");
+const QString invalidCombination = QStringLiteral("INVALID USER ID / PASSWORD COMBINATION");
+
+// Boxes left open when the session ends by itself would otherwise keep the program alive.
+void closeOpenBoxes()
+{
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        auto* dialog = qobject_cast<QDialog*>(window);
+        if (dialog && dialog->isVisible() && dialog->isModal())
+            dialog->reject();
+    }
+}
 
 void styleBackdrop(Ui::TSPmenu_form& ui)
 {
@@ -47,7 +69,8 @@ ScreenId exceptionReportFor(int screenWidth)
 } // namespace
 
 TSPmenu_form::TSPmenu_form(AppContext& context, QWidget* parent)
-    : QMainWindow(parent), m_context(context), m_ui(std::make_unique<Ui::TSPmenu_form>())
+    : QMainWindow(parent), m_context(context), m_ui(std::make_unique<Ui::TSPmenu_form>()),
+      m_hashIterations(passwordHashIterations)
 {
     m_ui->setupUi(this);
     setWindowTitle(QStringLiteral("Veltrin® SP"));
@@ -60,6 +83,18 @@ TSPmenu_form::TSPmenu_form(AppContext& context, QWidget* parent)
     m_ui->Label1->setText(QStringLiteral("Logged Off"));
 
     connect(m_ui->Build_ok_btn, &QPushButton::clicked, this, &TSPmenu_form::Build_click_ok);
+    connect(m_ui->logon_btn, &QPushButton::clicked, this, &TSPmenu_form::logon_btnClick);
+    connect(m_ui->update_btn, &QPushButton::clicked, this, &TSPmenu_form::update_btnClick);
+    connect(m_ui->cancel_btn, &QPushButton::clicked, this, &TSPmenu_form::cancel_btnClick);
+    makeUpperCaseField(*m_ui->user_id, passwordFieldLength);
+    for (QLineEdit* field : {m_ui->user_pwd, m_ui->cpwd, m_ui->pwd1, m_ui->pwd2})
+        makePasswordField(*field, passwordFieldLength);
+    m_ui->user_pwd->installEventFilter(this);
+
+    m_logOutTimer = new QTimer(this);
+    m_logOutTimer->setObjectName(QStringLiteral("log_out_timer"));
+    m_logOutTimer->setInterval(30000);
+    connect(m_logOutTimer, &QTimer::timeout, this, &TSPmenu_form::log_out_timerTimer);
     m_ui->Image1->installEventFilter(this);
     applyCreationLayout();
     m_context.commands = this;
@@ -337,18 +372,6 @@ void TSPmenu_form::Server_Setup()
     m_ui->server_panel->raise();
 }
 
-void TSPmenu_form::ChangeYourPassword1Click()
-{
-    m_context.session.StampActivity();
-    m_ui->cpwd->clear();
-    m_ui->pwd1->clear();
-    m_ui->pwd2->clear();
-    m_ui->chapwd_panel->move(width() / 2 - m_ui->chapwd_panel->width() / 2, height() / 2 - 95);
-    m_ui->chapwd_panel->show();
-    m_ui->chapwd_panel->raise();
-    m_ui->cpwd->setFocus();
-}
-
 // ---- build information, manual, exit
 
 void TSPmenu_form::Build_menu_ok()
@@ -396,13 +419,18 @@ void TSPmenu_form::markSignedOff()
 void TSPmenu_form::closeEvent(QCloseEvent* event)
 {
     if (m_context.session.isSignedOn()) {
-        if (!m_context.dialogs.askOkCancel(this, DialogKind::Confirmation,
-                                           QStringLiteral("Are you sure you want to Exit?"))) {
-            event->ignore();
-            return;
+        const bool exit = m_context.dialogs.askOkCancel(
+            this, DialogKind::Confirmation, QStringLiteral("Are you sure you want to Exit?"));
+        // The inactivity sign-out may have ended the session while the question was open.
+        if (m_context.session.isSignedOn()) {
+            if (!exit) {
+                event->ignore();
+                return;
+            }
+            markSignedOff();
         }
-        markSignedOff();
     }
+    m_logOutTimer->stop();
     m_context.session.releaseAccessList();
     m_launcher->closeAll();
     event->accept();
@@ -410,6 +438,14 @@ void TSPmenu_form::closeEvent(QCloseEvent* event)
 
 bool TSPmenu_form::eventFilter(QObject* watched, QEvent* event)
 {
+    if (watched == m_ui->user_pwd && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            // EnterKeyPress: acts as the button and the key itself goes no further.
+            logon_btnClick();
+            return true;
+        }
+    }
     if (watched == m_ui->Image1 && event->type() == QEvent::MouseButtonDblClick) {
         CheckALLSensor1Click();
         return true;
@@ -445,4 +481,242 @@ void TSPmenu_form::processParam(const QString&)
 void TSPmenu_form::reportInvalidDataStructure(const QString& message)
 {
     m_context.dialogs.error(this, message);
+}
+
+// ---- sign-on, session, password change
+
+void TSPmenu_form::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    // Restoring from the task bar is spontaneous and keeps the session.
+    if (!event->spontaneous() && !m_context.session.isSignedOn())
+        prepareSignOn();
+}
+
+void TSPmenu_form::prepareSignOn()
+{
+    setMenusEnabled(false);
+    m_ui->Label1->setText(QStringLiteral("Logged Off"));
+    if (!m_context.df.openLocalDatabase()) {
+        m_ui->logon_panel->hide();
+        reportMissingDatabase();
+    }
+    m_ui->user_id->clear();
+    m_ui->user_pwd->clear();
+    m_ui->logon_panel->move(signOnPanelPosition(width(), height(), m_ui->logon_panel->size()));
+    m_ui->logon_panel->show();
+    m_ui->logon_panel->raise();
+    m_ui->user_id->setFocus();
+}
+
+void TSPmenu_form::reportMissingDatabase()
+{
+    m_context.dialogs.plain(this, databaseNotFound);
+}
+
+void TSPmenu_form::logon_btnClick()
+{
+    attemptSignOn();
+}
+
+void TSPmenu_form::attemptSignOn()
+{
+    if (!m_context.df.openLocalDatabase()) {
+        reportMissingDatabase();
+        return;
+    }
+    const QString userId = m_ui->user_id->text();
+    const QString password = m_ui->user_pwd->text();
+    if (userId.isEmpty()) {
+        m_context.dialogs.error(this, QStringLiteral("A USER ID IS REQURIED"));
+        m_ui->user_id->setFocus();
+        return;
+    }
+    if (password.isEmpty()) {
+        m_context.dialogs.error(this, QStringLiteral("A PASSWORD IS REQURIED"));
+        m_ui->user_pwd->setFocus();
+        return;
+    }
+    // The row is found by its ID alone; the password is checked here against its hash.
+    LocalUser user;
+    if (!findLocalUser(m_context.df, userId, user))
+        return;
+    const PasswordCheck check =
+        user.found ? checkPassword(password, user.storedPassword) : PasswordCheck{};
+    if (!check.matches) {
+        signOnFirstAdministrator(userId, password);
+        return;
+    }
+    // An older plain password, or a hash weaker than the ones written now, is replaced.
+    if (!isPasswordHash(user.storedPassword) ||
+        user.storedPassword.section(QLatin1Char('$'), 1, 1).toInt() < m_hashIterations)
+        (void)storePassword(m_context.df, userId, hashPassword(password, m_hashIterations));
+    if (user.statusFlag == 0) {
+        m_context.dialogs.error(this, QStringLiteral("USER NOT ACTIVE"));
+        m_ui->user_id->setFocus();
+        return;
+    }
+    const QPointer<TSPmenu_form> alive(this);
+    QCoreApplication::processEvents();
+    if (!alive)
+        return;
+    if (password.size() < minimumPasswordLength) {
+        demandNewPassword();
+        return;
+    }
+    startSession(userId, password);
+}
+
+void TSPmenu_form::demandNewPassword()
+{
+    m_ui->logon_panel->hide();
+    m_context.dialogs.error(this, mustChangePasswordText());
+    m_ui->cancel_btn->setEnabled(false);
+    m_ui->pwd1->clear();
+    m_ui->pwd2->clear();
+    m_ui->chapwd_panel->show();
+    m_ui->chapwd_panel->setEnabled(true);
+    m_ui->chapwd_panel->raise();
+    m_ui->cpwd->setFocus();
+}
+
+void TSPmenu_form::startSession(const QString& userId, const QString& password)
+{
+    (void)markSignedOn(m_context.df, userId);
+    Session& session = m_context.session;
+    session.setSignedOn(true);
+    session.setUserId(userId);
+
+    LocalUser user;
+    if (findLocalUser(m_context.df, userId, user) && user.found &&
+        checkPassword(password, user.storedPassword).matches) {
+        session.setAccessList(parseAccessList(user.accessList));
+        session.setUserName(user.userName);
+        m_ui->Label1->setText(QStringLiteral("Logged On: ") + user.userName);
+        session.setOkToSign(user.okToSign);
+    }
+
+    m_ui->logon_panel->hide();
+    setMenusEnabled(true);
+    session.StampActivity();
+    m_logOutTimer->start();
+}
+
+void TSPmenu_form::signOnFirstAdministrator(const QString& userId, const QString& password)
+{
+    if (userId != bootstrapWord || password != bootstrapWord) {
+        m_context.dialogs.error(this, invalidCombination);
+        m_ui->user_id->setFocus();
+        return;
+    }
+    const FirstAdministrator added = addFirstAdministrator(
+        m_context.df, userId, hashPassword(password), changeStamp(m_context.clock.now(), userId));
+    if (added == FirstAdministrator::Failed)
+        return;
+    if (added == FirstAdministrator::NotEmpty) {
+        m_context.dialogs.error(this, invalidCombination);
+        m_ui->user_id->setFocus();
+        return;
+    }
+    const QPointer<TSPmenu_form> alive(this);
+    attemptSignOn();
+    if (!alive)
+        return;
+    m_context.pause.wait(1000);
+    QCoreApplication::processEvents();
+}
+
+void TSPmenu_form::ChangeYourPassword1Click()
+{
+    m_context.session.StampActivity();
+    m_ui->cpwd->clear();
+    m_ui->pwd1->clear();
+    m_ui->pwd2->clear();
+    m_ui->chapwd_panel->move(width() / 2 - m_ui->chapwd_panel->width() / 2, height() / 2 - 95);
+    m_ui->chapwd_panel->show();
+    m_ui->chapwd_panel->raise();
+    m_ui->cpwd->setFocus();
+}
+
+void TSPmenu_form::update_btnClick()
+{
+    m_context.session.StampActivity();
+    const QString userId = m_ui->user_id->text();
+    LocalUser user;
+    if (!findLocalUser(m_context.df, userId, user)) {
+        m_context.dialogs.plain(this, QStringLiteral("Error Occured"));
+        m_ui->chapwd_panel->hide();
+        return;
+    }
+    const QString newPassword = m_ui->pwd1->text();
+    if (const auto problem = passwordChangeProblem(m_ui->cpwd->text(), user.storedPassword,
+                                                   newPassword, m_ui->pwd2->text())) {
+        m_context.dialogs.error(this, problem->message);
+        QLineEdit* target = problem->field == PasswordField::Current ? m_ui->cpwd
+                            : problem->field == PasswordField::New   ? m_ui->pwd1
+                                                                     : m_ui->pwd2;
+        target->setFocus();
+        return;
+    }
+    // The password typed at sign-on must still be this user's.
+    LocalUser signedOn;
+    if (!findLocalUser(m_context.df, userId, signedOn))
+        return;
+    if (!signedOn.found ||
+        !checkPassword(m_ui->user_pwd->text(), signedOn.storedPassword).matches) {
+        m_context.dialogs.error(this, QStringLiteral("FAILED TO FIND YOUR USER RECORD"));
+        m_ui->pwd1->setFocus();
+        return;
+    }
+    if (!storePassword(m_context.df, userId, hashPassword(newPassword, m_hashIterations),
+                       changeStamp(m_context.clock.now(), userId))) {
+        // Never report a change that was not stored.
+        m_context.dialogs.plain(this, QStringLiteral("Error Occured"));
+        m_ui->chapwd_panel->hide();
+        return;
+    }
+    m_context.dialogs.show(this, DialogKind::Confirmation,
+                           QStringLiteral("YOUR PASSWORD HAS BEEN CHANGED."), DialogButtons::Ok);
+    m_ui->user_pwd->setText(newPassword);
+    m_ui->cpwd->clear();
+    m_ui->pwd1->clear();
+    m_ui->pwd2->clear();
+    m_ui->chapwd_panel->hide();
+    m_context.dialogs.show(this, DialogKind::Confirmation,
+                           QStringLiteral("NEED TO RESTART SYSTEM...."), DialogButtons::Ok);
+    restartAfterPasswordChange();
+}
+
+void TSPmenu_form::restartAfterPasswordChange()
+{
+    // LOG_IN stays as it is: the user is not marked signed off.
+    m_context.session.setSignedOn(false);
+    m_logOutTimer->stop();
+    close();
+    m_context.pause.wait(100);
+    if (m_restart)
+        m_restart->restart();
+}
+
+void TSPmenu_form::cancel_btnClick()
+{
+    m_ui->pwd1->clear();
+    m_ui->pwd2->clear();
+    m_ui->chapwd_panel->hide();
+}
+
+void TSPmenu_form::log_out_timerTimer()
+{
+    if (!m_context.session.idleTooLong())
+        return;
+    m_logOutTimer->stop();
+    // A failed mark never keeps the program open.
+    (void)kelvra::markSignedOff(m_context.df, m_context.session.userId());
+    const QPointer<TSPmenu_form> alive(this);
+    QCoreApplication::processEvents();
+    if (!alive)
+        return;
+    m_context.session.setSignedOn(false);
+    closeOpenBoxes();
+    close();
 }

@@ -2,6 +2,7 @@
 
 #include "common/AppContext.h"
 #include "common/InstanceMessageHandler.h"
+#include "common/ProgramRestart.h"
 #include "common/ScreenCommands.h"
 #include "common/ScreenId.h"
 #include "shell/ScreenLauncher.h"
@@ -13,6 +14,7 @@
 
 class QAction;
 class QMenu;
+class QTimer;
 
 namespace Ui {
 class TSPmenu_form;
@@ -32,6 +34,11 @@ public:
 
     // Later screens plug in here; a menu item whose screen has no factory opens nothing.
     void setScreenFactory(kelvra::ScreenId id, kelvra::ScreenFactory factory);
+
+    // How the program starts again after a password change.
+    void setProgramRestart(kelvra::ProgramRestart* restart) { m_restart = restart; }
+    // The strength of the password hashes written from now on (tests use weak, fast ones).
+    void setPasswordHashIterations(int iterations) { m_hashIterations = iterations; }
 
     QAction* menuItem(const QString& itemName) const;
     QMenu* topMenu(const QString& menuName) const;
@@ -72,8 +79,13 @@ public slots:
     void DataLogs1Click();
     void MonthlyGraphs1Click();
     void CallLogClick();
+    void logon_btnClick();
+    void update_btnClick();
+    void cancel_btnClick();
+    void log_out_timerTimer();
 
 protected:
+    void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -85,6 +97,13 @@ private:
     bool checkAccess(const QString& accessName);
     void openScreen(kelvra::ScreenId id, const QString& accessName, bool alwaysShowLabel = false);
     QWidget* createScreen(kelvra::ScreenId id);
+    void prepareSignOn();
+    void attemptSignOn();
+    void signOnFirstAdministrator(const QString& userId, const QString& password);
+    void demandNewPassword();
+    void startSession(const QString& userId, const QString& password);
+    void restartAfterPasswordChange();
+    void reportMissingDatabase();
 
     kelvra::AppContext& m_context;
     std::unique_ptr<Ui::TSPmenu_form> m_ui;
@@ -92,5 +111,8 @@ private:
     QHash<kelvra::ScreenId, kelvra::ScreenFactory> m_factories;
     QHash<QString, QAction*> m_items;
     QHash<QString, QMenu*> m_menus;
+    kelvra::ProgramRestart* m_restart = nullptr;
+    QTimer* m_logOutTimer = nullptr;
+    int m_hashIterations;
     bool m_destroying = false;
 };

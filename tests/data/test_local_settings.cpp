@@ -242,6 +242,33 @@ private slots:
         QCOMPARE(m.ds.DbType, QString());
     }
 
+    void aMissingFileIsCreatedButAnUnreadableOneIsRefused_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<bool>("opens");
+        QTest::newRow("missing") << QByteArray() << true;
+        QTest::newRow("not a database") << QByteArray(4096, 'x') << false;
+        QTest::newRow("damaged header")
+            << QByteArray("SQLite format 3\0").append(4080, '\xff') << false;
+    }
+
+    void aMissingFileIsCreatedButAnUnreadableOneIsRefused()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(bool, opens);
+        if (!content.isEmpty()) {
+            QDir().mkpath(QFileInfo(path()).path());
+            QFile file(path());
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(content);
+        }
+        Tdf df(path());
+        QCOMPARE(bool(df.openLocalDatabase()), opens);
+        // Asked again (the next sign-on), the answer stays the same.
+        QCOMPARE(bool(df.openLocalDatabase()), opens);
+        QVERIFY(QFileInfo::exists(path()));
+    }
+
     void changesOnlyTheRowItFetched()
     {
         Tdf df(path());

@@ -129,6 +129,7 @@ private slots:
     void unreachableRunningCopy_data();
     void unreachableRunningCopy();
     void lockGivenUpWhileWaiting();
+    void releasedCopyLetsTheNextOneBeFirst();
 
 private:
     std::unique_ptr<QTemporaryDir> m_dir;
@@ -273,6 +274,19 @@ void StartupCheckTest::lockGivenUpWhileWaiting()
     ending.join();
     QCOMPARE(decision, StartupDecision::First);
     QVERIFY(check.server());
+}
+
+void StartupCheckTest::releasedCopyLetsTheNextOneBeFirst()
+{
+    // A copy restarting itself gives both up while it is still running.
+    StartupCheck closing(m_names);
+    QCOMPARE(closing.run({}), StartupDecision::First);
+    closing.release();
+    QVERIFY(!closing.server());
+
+    StartupCheck next(m_names, {500, 500});
+    QCOMPARE(next.run({"A"}), StartupDecision::First);
+    QVERIFY(next.server());
 }
 
 QTEST_GUILESS_MAIN(StartupCheckTest)

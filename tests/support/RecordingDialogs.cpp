@@ -2,12 +2,16 @@
 
 #include <QPrinter>
 
+#include <utility>
+
 namespace kelvra::test {
 
 DialogAnswer RecordingDialogs::show(QWidget*, DialogKind kind, const QString& text,
                                     DialogButtons buttons)
 {
     m_boxes.append({kind, text, buttons});
+    if (m_whileOpen)
+        std::exchange(m_whileOpen, {})();
     return m_answers.isEmpty() ? DialogAnswer::Ok : m_answers.dequeue();
 }
 

@@ -6,6 +6,8 @@
 #include <QQueue>
 #include <QString>
 
+#include <functional>
+
 namespace kelvra::test {
 
 // Records every box instead of showing it, and answers from a script (OK when the
@@ -29,6 +31,8 @@ public:
     int printerDialogs() const { return m_printerDialogs; }
 
     void answerNext(DialogAnswer answer) { m_answers.enqueue(answer); }
+    // Runs while the next box is open, as a timer would while a real box waits.
+    void whileNextBoxIsOpen(std::function<void()> action) { m_whileOpen = std::move(action); }
     void setPdfPath(const QString& path) { m_pdfPath = path; }
     void cancelPrinterDialog(bool cancel) { m_cancelPrinter = cancel; }
 
@@ -39,6 +43,7 @@ public:
 private:
     QList<Box> m_boxes;
     QQueue<DialogAnswer> m_answers;
+    std::function<void()> m_whileOpen;
     QString m_pdfPath;
     bool m_cancelPrinter = false;
     bool m_noDefaultPrinter = false;
