@@ -110,7 +110,9 @@ struct Start
 
     QString column(const QString& id, const QString& name)
     {
-        OpenSql(df.AdoView, SqlStatement(" Select * from USERS Where USER_ID = ") << quoted(id));
+        if (!OpenSql(df.AdoView, SqlStatement(" Select * from USERS Where USER_ID = ")
+                                     << quoted(id)))
+            return QString("<error>");
         const QString value =
             AtEnd(df.AdoView) ? QString("<none>") : ReadField(df.AdoView, name).asText();
         CloseSql(df.AdoView);
@@ -119,7 +121,8 @@ struct Start
 
     int userCount()
     {
-        OpenSql(df.AdoView, SqlStatement(" Select * from USERS"));
+        if (!OpenSql(df.AdoView, SqlStatement(" Select * from USERS")))
+            return -1;
         int count = 0;
         for (; !AtEnd(df.AdoView); NextRow(df.AdoView))
             ++count;
