@@ -1,7 +1,9 @@
 #include "common/PainterCanvas.h"
 #include "common/PrintFrame.h"
+#include "common/PrintJob.h"
 #include "common/WorkstationFormats.h"
 #include "support/RecordingCanvas.h"
+#include "support/RecordingDialogs.h"
 
 #include <QPageLayout>
 #include <QPainter>
@@ -215,6 +217,49 @@ private slots:
         QVERIFY(qAbs(footer.top() - 648) < 1.5);
         const QRectF footerEnd = wordBox("Veltrin");
         QVERIFY(qAbs((footer.left() + footerEnd.right()) / 2 - 410.4) < 1.0);
+    }
+
+    // "SENT TO PRINTER" only for a job that really went out.
+    void tellsWhetherTheJobWentOut_data()
+    {
+        QTest::addColumn<QString>("target");
+        QTest::addColumn<bool>("cancel");
+        QTest::addColumn<int>("result");
+        QTest::addColumn<QString>("box");
+        QTest::newRow("sent") << "report.pdf" << false << int(PrintResult::Sent)
+                              << "SENT TO PRINTER";
+        QTest::newRow("missing folder")
+            << "missing/report.pdf" << false << int(PrintResult::Failed) << "NOT PRINTED: ";
+        QTest::newRow("cancelled") << "report.pdf" << true << int(PrintResult::Cancelled) << "";
+    }
+
+    void tellsWhetherTheJobWentOut()
+    {
+        QFETCH(QString, target);
+        QFETCH(bool, cancel);
+        QFETCH(int, result);
+        QFETCH(QString, box);
+        QTemporaryDir dir;
+        test::RecordingDialogs dialogs;
+        dialogs.setPdfPath(dir.filePath(target));
+        dialogs.cancelPrinterDialog(cancel);
+        int drawn = 0;
+        const PrintResult printed = runPrintJob(nullptr, dialogs, [&drawn](PrintCanvas& canvas) {
+            ++drawn;
+            QCOMPARE(canvas.resolutionX(), 600);
+            ReportPrinter(canvas, header()).StartReportPage({"TITLE", "SUBTITLE", 108});
+        });
+        QCOMPARE(int(printed), result);
+        if (box.isEmpty()) {
+            QVERIFY(dialogs.boxes().isEmpty());
+            QCOMPARE(drawn, 0);
+            return;
+        }
+        QCOMPARE(dialogs.boxes().size(), 1);
+        QVERIFY2(dialogs.texts().first().startsWith(box), qPrintable(dialogs.texts().first()));
+        QCOMPARE(dialogs.boxes().first().kind,
+                 printed == PrintResult::Sent ? DialogKind::Plain : DialogKind::Error);
+        QCOMPARE(QFileInfo::exists(dir.filePath(target)), printed == PrintResult::Sent);
     }
 };
 
