@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <functional>
+
 class QPrinter;
 class QWidget;
 
@@ -25,6 +27,13 @@ enum class DialogAnswer
     Ok,
     Cancel
 };
+// What the operator chose in the printer dialog of a report.
+enum class PrinterChoice
+{
+    Print,
+    Preview,
+    Cancel
+};
 
 // Every message box and the printer dialog go through here, so that tests can record
 // the boxes and answer them.
@@ -39,6 +48,11 @@ public:
     virtual bool setUpPrinter(QWidget* parent, QPrinter& printer) = 0;
     // Sets the printer to the workstation's default printer; false when it has none.
     virtual bool useDefaultPrinter(QPrinter& printer) = 0;
+    // A report's printer dialog, which also offers a preview on the screen.
+    virtual PrinterChoice choosePrinter(QWidget* parent, QPrinter& printer) = 0;
+    // Shows the pages that `paint` draws on the printer it is given, with a way to print them.
+    virtual void showPreview(QWidget* parent, QPrinter& printer,
+                             const std::function<void(QPrinter&)>& paint) = 0;
 
     void information(QWidget* parent, const QString& text);
     void warning(QWidget* parent, const QString& text);

@@ -74,12 +74,12 @@ void drawCentred(PrintCanvas& canvas, int x, int y, const QString& text);
 // extra line, and the subtitle `subtitleGap` dots lower. Returns the subtitle's y.
 struct PageTop
 {
-    QString title;
-    QString subtitle;
+    QString title{};
+    QString subtitle{};
     int subtitleGap = 0;
-    std::optional<QString> extraLine;
+    std::optional<QString> extraLine{};
     // The exception report's "Page n of m", 1800 dots right of the page centre.
-    std::optional<std::pair<int, int>> pageOf;
+    std::optional<std::pair<int, int>> pageOf{};
 };
 
 class ReportPrinter

@@ -31,11 +31,23 @@ PrintResult runPrintJob(QWidget* parent, Dialogs& dialogs,
                         const std::function<void(PrintCanvas&)>& drawPages)
 {
     QPrinter printer(QPrinter::HighResolution);
-    if (!dialogs.setUpPrinter(parent, printer))
+    const PrinterChoice choice = dialogs.choosePrinter(parent, printer);
+    if (choice == PrinterChoice::Cancel)
         return PrintResult::Cancelled;
-    // A file keeps the resolution the pages were laid out for; a real printer keeps its own.
-    if (printer.outputFormat() == QPrinter::PdfFormat)
+    // A file and the preview keep the resolution the pages were laid out for, so raw-dot
+    // offsets land where they do on paper; a real printer keeps its own.
+    if (printer.outputFormat() == QPrinter::PdfFormat || choice == PrinterChoice::Preview)
         printer.setResolution(600);
+    if (choice == PrinterChoice::Preview) {
+        dialogs.showPreview(parent, printer, [&drawPages](QPrinter& target) {
+            QPainter painter;
+            if (!painter.begin(&target))
+                return;
+            PainterCanvas canvas(painter, target);
+            drawPages(canvas);
+        });
+        return PrintResult::Previewed;
+    }
 
     QPainter painter;
     if (!painter.begin(&printer)) {

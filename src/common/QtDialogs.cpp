@@ -1,10 +1,13 @@
 #include "common/QtDialogs.h"
 
 #include <QApplication>
+#include <QDialogButtonBox>
 #include <QMessageBox>
 #include <QPrintDialog>
+#include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QPushButton>
 
 namespace kelvra {
 
@@ -51,6 +54,33 @@ bool QtDialogs::useDefaultPrinter(QPrinter& printer)
         return false;
     printer.setPrinterName(info.printerName());
     return true;
+}
+
+PrinterChoice QtDialogs::choosePrinter(QWidget* parent, QPrinter& printer)
+{
+    QPrintDialog dialog(&printer, parent);
+    // The printer dialog carries a Preview button beside Print and Cancel; "Print to File
+    // (PDF)" among its printers writes a PDF.
+    constexpr int previewResult = 2;
+    if (auto* buttons = dialog.findChild<QDialogButtonBox*>()) {
+        QPushButton* preview =
+            buttons->addButton(QStringLiteral("Pre&view"), QDialogButtonBox::ActionRole);
+        QObject::connect(preview, &QPushButton::clicked, &dialog,
+                         [&dialog] { dialog.done(previewResult); });
+    }
+    const int result = dialog.exec();
+    if (result == previewResult)
+        return PrinterChoice::Preview;
+    return result == QDialog::Accepted ? PrinterChoice::Print : PrinterChoice::Cancel;
+}
+
+void QtDialogs::showPreview(QWidget* parent, QPrinter& printer,
+                            const std::function<void(QPrinter&)>& paint)
+{
+    QPrintPreviewDialog preview(&printer, parent);
+    QObject::connect(&preview, &QPrintPreviewDialog::paintRequested,
+                     [&paint](QPrinter* target) { paint(*target); });
+    preview.exec();
 }
 
 bool QtDialogs::setUpPrinter(QWidget* parent, QPrinter& printer)

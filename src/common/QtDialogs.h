@@ -12,6 +12,9 @@ public:
                       DialogButtons buttons) override;
     bool setUpPrinter(QWidget* parent, QPrinter& printer) override;
     bool useDefaultPrinter(QPrinter& printer) override;
+    PrinterChoice choosePrinter(QWidget* parent, QPrinter& printer) override;
+    void showPreview(QWidget* parent, QPrinter& printer,
+                     const std::function<void(QPrinter&)>& paint) override;
 };
 
 } // namespace kelvra

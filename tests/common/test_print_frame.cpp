@@ -231,6 +231,7 @@ private slots:
         QTest::newRow("missing folder")
             << "missing/report.pdf" << false << int(PrintResult::Failed) << "NOT PRINTED: ";
         QTest::newRow("cancelled") << "report.pdf" << true << int(PrintResult::Cancelled) << "";
+        QTest::newRow("previewed") << "report.pdf" << false << int(PrintResult::Previewed) << "";
     }
 
     void tellsWhetherTheJobWentOut()
@@ -243,6 +244,8 @@ private slots:
         test::RecordingDialogs dialogs;
         dialogs.setPdfPath(dir.filePath(target));
         dialogs.cancelPrinterDialog(cancel);
+        const bool preview = QTest::currentDataTag() == QString("previewed");
+        dialogs.choosePreview(preview);
         int drawn = 0;
         const PrintResult printed = runPrintJob(nullptr, dialogs, [&drawn](PrintCanvas& canvas) {
             ++drawn;
@@ -251,8 +254,10 @@ private slots:
         });
         QCOMPARE(int(printed), result);
         if (box.isEmpty()) {
+            // A preview draws the pages and says nothing; a cancelled job draws none.
             QVERIFY(dialogs.boxes().isEmpty());
-            QCOMPARE(drawn, 0);
+            QCOMPARE(drawn, preview ? 1 : 0);
+            QCOMPARE(dialogs.previews(), preview ? 1 : 0);
             return;
         }
         QCOMPARE(dialogs.boxes().size(), 1);

@@ -24,6 +24,20 @@ bool RecordingDialogs::useDefaultPrinter(QPrinter& printer)
     return true;
 }
 
+PrinterChoice RecordingDialogs::choosePrinter(QWidget* parent, QPrinter& printer)
+{
+    if (!setUpPrinter(parent, printer))
+        return PrinterChoice::Cancel;
+    return m_choosePreview ? PrinterChoice::Preview : PrinterChoice::Print;
+}
+
+void RecordingDialogs::showPreview(QWidget*, QPrinter& printer,
+                                   const std::function<void(QPrinter&)>& paint)
+{
+    ++m_previews;
+    paint(printer);
+}
+
 bool RecordingDialogs::setUpPrinter(QWidget*, QPrinter& printer)
 {
     ++m_printerDialogs;

@@ -27,6 +27,13 @@ public:
     bool setUpPrinter(QWidget* parent, QPrinter& printer) override;
     // The default printer writes the PDF too, unless the workstation is told to have none.
     bool useDefaultPrinter(QPrinter& printer) override;
+    // The report's printer dialog: Print (the PDF), or Preview when asked for, or Cancel.
+    PrinterChoice choosePrinter(QWidget* parent, QPrinter& printer) override;
+    // Records the preview and paints it into the PDF.
+    void showPreview(QWidget* parent, QPrinter& printer,
+                     const std::function<void(QPrinter&)>& paint) override;
+    void choosePreview(bool preview) { m_choosePreview = preview; }
+    int previews() const { return m_previews; }
     void setNoDefaultPrinter(bool none) { m_noDefaultPrinter = none; }
     int printerDialogs() const { return m_printerDialogs; }
 
@@ -47,6 +54,8 @@ private:
     QString m_pdfPath;
     bool m_cancelPrinter = false;
     bool m_noDefaultPrinter = false;
+    bool m_choosePreview = false;
+    int m_previews = 0;
     int m_printerDialogs = 0;
 };
 
