@@ -7,6 +7,7 @@
 #include "common/ScreenCommands.h"
 #include "common/ScreenMetrics.h"
 #include "common/Session.h"
+#include "common/WorkstationFormats.h"
 #include "data/Tdf.h"
 #include "data/Tds.h"
 
@@ -25,6 +26,9 @@ struct AppContext
     Session& session;
     // The main window's commands, set once the main window exists.
     ScreenCommands* commands = nullptr;
+    // Short date, long time, date separator and decimal sign of the workstation (tests pin
+    // them to a US Windows workstation).
+    WorkstationFormats formats = WorkstationFormats::fromSystem();
 };
 
 } // namespace kelvra
