@@ -1,6 +1,7 @@
 #include "common/AccessList.h"
 #include "common/Pause.h"
 #include "common/ScreenMetrics.h"
+#include "data/DataAccess.h"
 #include "shell/MainLayout.h"
 #include "shell/ServerConfig.h"
 #include "shell/TSPmenu_form.h"
@@ -420,6 +421,35 @@ private slots:
             QCOMPARE(row->values.password, password);
             QCOMPARE(row->values.customConnect, custom);
         }
+    }
+
+    // What a test saved is what the program connects with at its next start, separators in
+    // the password included.
+    void theNextStartConnectsWithTheSavedSettings_data()
+    {
+        QTest::addColumn<QString>("type");
+        QTest::newRow("mySQL") << "mySQL";
+        QTest::newRow("SQL 2000 through ODBC") << "SQL 2000";
+        QTest::newRow("SQL 2005 through ODBC") << "SQL 2005";
+    }
+
+    void theNextStartConnectsWithTheSavedSettings()
+    {
+        QFETCH(QString, type);
+        Harness h;
+        h.form.serverConfig().Server_Setup();
+        h.enter(type, m_server.address(), QString(), separatorUser, separatorPassword,
+                "MariaDB Unicode");
+        h.child<QPushButton>("Button6")->click();
+        QVERIFY(readServerPanel(h.df));
+
+        Tds next(h.df, {}, test::testTimeouts);
+        QCOMPARE(next.DbType, type);
+        Dataset& rows = type == "mySQL" ? next.MyQuery1 : next.AdoView;
+        const SqlOutcome outcome = OpenSql(rows, SqlStatement("SELECT CURRENT_USER() AS WHO"));
+        QVERIFY2(outcome, qPrintable(outcome.error()));
+        QCOMPARE(ReadField(rows, "WHO").asText(), separatorUser + "@127.0.0.1");
+        CloseSql(rows);
     }
 
     // A failed SQL Server test leaves Save as it was.
