@@ -15,11 +15,11 @@ class Tdf;
 // The type text of the panel before a type is chosen; Save refuses it.
 inline const QString chooseDatabaseType = QStringLiteral("Choose Database Type");
 
-// The connection test waits this long at most for each step: SQL Server 30 s to connect
-// (60 s for a statement, as the original's command time-out), MySQL 10 s to connect, read
-// or write.
+// The longest the connection test keeps the window waiting: SQL Server 30 s (it only
+// connects, so a driver that waits for the server's greeting with its statement time-out
+// gets the same 30 s), MySQL 10 s to connect and 10 s for each read or write of its probe.
 inline constexpr ServerTimeouts serverTestTimeouts{
-    .loginSeconds = 30, .statementSeconds = 60, .mySqlSeconds = 10};
+    .loginSeconds = 30, .statementSeconds = 30, .mySqlSeconds = 10};
 
 // The five SQL Server fields and the custom string are shown for exactly these types.
 bool showsSqlServerFields(const QString& type);
