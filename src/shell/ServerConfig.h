@@ -15,9 +15,9 @@ class Tdf;
 // The type text of the panel before a type is chosen; Save refuses it.
 inline const QString chooseDatabaseType = QStringLiteral("Choose Database Type");
 
-// The longest the connection test keeps the window waiting: SQL Server 30 s (it only
-// connects, so a driver that waits for the server's greeting with its statement time-out
-// gets the same 30 s), MySQL 10 s to connect and 10 s for each read or write of its probe.
+// The longest the connection test keeps the window waiting: SQL Server 30 s to connect
+// (it runs no statement, so nothing may wait longer either), MySQL 10 s to connect and
+// 10 s for each read or write of its probe.
 inline constexpr ServerTimeouts serverTestTimeouts{
     .loginSeconds = 30, .statementSeconds = 30, .mySqlSeconds = 10};
 
