@@ -1,25 +1,10 @@
 #include "common/UpperCaseField.h"
 
+#include "common/PasswordEcho.h"
+
 #include <QLineEdit>
-#include <QProxyStyle>
 
 namespace kelvra {
-
-namespace {
-
-class StarEchoStyle final : public QProxyStyle
-{
-public:
-    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
-                  QStyleHintReturn* returnData) const override
-    {
-        if (hint == SH_LineEdit_PasswordCharacter)
-            return '*';
-        return QProxyStyle::styleHint(hint, option, widget, returnData);
-    }
-};
-
-} // namespace
 
 QValidator::State UpperCaseValidator::validate(QString& input, int& pos) const
 {
@@ -38,10 +23,7 @@ void makeUpperCaseField(QLineEdit& edit, int maxLength)
 void makePasswordField(QLineEdit& edit, int maxLength)
 {
     makeUpperCaseField(edit, maxLength);
-    auto* style = new StarEchoStyle;
-    style->setParent(&edit);
-    edit.setStyle(style);
-    edit.setEchoMode(QLineEdit::Password);
+    echoPasswordAsStars(edit);
 }
 
 } // namespace kelvra

@@ -160,6 +160,38 @@ QString withTimeouts(const QString& odbc, const ServerTimeouts& timeouts,
     return result;
 }
 
+QString odbcFromFields(const QString& provider, const QString& address, const QString& database,
+                       const QString& user, const QString& password, const ServerTimeouts& timeouts)
+{
+    const QString driver = isSqlServerProvider(provider) ? QStringLiteral("FreeTDS") : provider;
+    const OdbcDriverKind kind = odbcDriverKind(driver);
+
+    QStringList parts;
+    parts << QStringLiteral("Driver={") + driver + QLatin1Char('}');
+    if (!address.isEmpty()) {
+        const HostAndPort hostPort = splitAddress(address, 0);
+        parts << QStringLiteral("SERVER=") + odbcValue(hostPort.host);
+        if (hostPort.port > 0)
+            parts << QStringLiteral("PORT=") + QString::number(hostPort.port);
+    }
+    if (!database.isEmpty())
+        parts << QStringLiteral("DATABASE=") + odbcValue(database);
+    parts << QStringLiteral("UID=") + odbcValue(user);
+    parts << QStringLiteral("PWD=") + odbcValue(password);
+    if (kind == OdbcDriverKind::FreeTds) {
+        // Left to guess the protocol version, FreeTDS waits on a silent server forever,
+        // whatever the login time-out says; each provider speaks a known version.
+        parts << QStringLiteral("TDS_Version=") + tdsVersionOf(provider);
+    }
+    for (const Pair& key : timeoutKeys(kind, timeouts))
+        parts << key.key + QLatin1Char('=') + key.value;
+    if (kind == OdbcDriverKind::MariaDb) {
+        // Option 2 counts matched rather than changed rows, as the other drivers do.
+        parts << QStringLiteral("OPTION=2");
+    }
+    return parts.join(QLatin1Char(';'));
+}
+
 } // namespace
 
 QString qtOdbcDatabaseName(const QString& odbc)
@@ -198,36 +230,21 @@ QString oleDbToOdbc(const QString& oleDb, const ServerTimeouts& timeouts,
     if (hasKey(pairs, "Driver") || hasKey(pairs, "DSN"))
         return withTimeouts(oleDb, timeouts, dataSourceEntry);
 
-    const QString provider = valueOf(pairs, {"Provider"});
-    const QString driver = isSqlServerProvider(provider) ? QStringLiteral("FreeTDS") : provider;
-    const OdbcDriverKind kind = odbcDriverKind(driver);
+    return odbcFromFields(valueOf(pairs, {"Provider"}),
+                          valueOf(pairs, {"Data Source", "Network Address", "Server", "Address"}),
+                          valueOf(pairs, {"Initial Catalog", "Database"}),
+                          valueOf(pairs, {"User ID", "UID", "User"}),
+                          valueOf(pairs, {"Password", "PWD"}), timeouts);
+}
 
-    QStringList parts;
-    parts << QStringLiteral("Driver={") + driver + QLatin1Char('}');
-    const QString address = valueOf(pairs, {"Data Source", "Network Address", "Server", "Address"});
-    if (!address.isEmpty()) {
-        const HostAndPort hostPort = splitAddress(address, 0);
-        parts << QStringLiteral("SERVER=") + odbcValue(hostPort.host);
-        if (hostPort.port > 0)
-            parts << QStringLiteral("PORT=") + QString::number(hostPort.port);
-    }
-    const QString database = valueOf(pairs, {"Initial Catalog", "Database"});
-    if (!database.isEmpty())
-        parts << QStringLiteral("DATABASE=") + odbcValue(database);
-    parts << QStringLiteral("UID=") + odbcValue(valueOf(pairs, {"User ID", "UID", "User"}));
-    parts << QStringLiteral("PWD=") + odbcValue(valueOf(pairs, {"Password", "PWD"}));
-    if (kind == OdbcDriverKind::FreeTds) {
-        // Left to guess the protocol version, FreeTDS waits on a silent server forever,
-        // whatever the login time-out says; each provider speaks a known version.
-        parts << QStringLiteral("TDS_Version=") + tdsVersionOf(provider);
-    }
-    for (const Pair& key : timeoutKeys(kind, timeouts))
-        parts << key.key + QLatin1Char('=') + key.value;
-    if (kind == OdbcDriverKind::MariaDb) {
-        // Option 2 counts matched rather than changed rows, as the other drivers do.
-        parts << QStringLiteral("OPTION=2");
-    }
-    return parts.join(QLatin1Char(';'));
+QString odbcConnectionString(const ServerSettings& s, const ServerTimeouts& timeouts,
+                             const DataSourceEntry& dataSourceEntry)
+{
+    if (!s.customConnect.isEmpty())
+        return oleDbToOdbc(s.customConnect, timeouts, dataSourceEntry);
+    if (buildOleDbConnectionString(s).isEmpty())
+        return {};
+    return odbcFromFields(s.provider, s.address, s.database, s.user, s.password, timeouts);
 }
 
 } // namespace kelvra

@@ -61,6 +61,12 @@ using DataSourceEntry = std::function<QString(const QString& dataSource, const Q
 QString oleDbToOdbc(const QString& oleDb, const ServerTimeouts& timeouts = {},
                     const DataSourceEntry& dataSourceEntry = {});
 
+// The ODBC connection string of the settings: the custom string translated when there is
+// one, else built from the field values themselves, so that a value holding ";" or "="
+// (a password such as "a;b=c") arrives whole; empty for a type without an OLE DB string.
+QString odbcConnectionString(const ServerSettings& settings, const ServerTimeouts& timeouts = {},
+                             const DataSourceEntry& dataSourceEntry = {});
+
 // The database name that makes Qt's ODBC driver connect with an ODBC string: Qt prefixes
 // "DSN=" to a string that names neither DRIVER= nor SERVER=, so a data source string loses
 // its own "DSN=" key (and has it first).

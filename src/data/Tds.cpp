@@ -85,9 +85,7 @@ BranchOutcome Tds::deleteRows(const BranchStatement& statement)
 
 QString Tds::odbcConnectionString() const
 {
-    return m_adoConnectionString.isEmpty()
-               ? QString()
-               : oleDbToOdbc(m_adoConnectionString, m_timeouts, odbcDataSourceEntry);
+    return m_odbcConnectionString;
 }
 
 void Tds::PrepareServerConnection()
@@ -159,10 +157,13 @@ Tds::Prepared Tds::readSettings(ServerSettings* settings)
 void Tds::setUpConnections(const ServerSettings& settings)
 {
     m_adoConnectionString = buildOleDbConnectionString(settings);
+    // Built from the values, not from the joined text, which a ";" in a value would cut.
+    m_odbcConnectionString =
+        kelvra::odbcConnectionString(settings, m_timeouts, odbcDataSourceEntry);
     if (!m_adoConnectionString.isEmpty()) {
         ADOConnection1.setSettings(LinkSettings{
             .driver = QStringLiteral("QODBC"),
-            .databaseName = qtOdbcDatabaseName(odbcConnectionString()),
+            .databaseName = qtOdbcDatabaseName(m_odbcConnectionString),
             .connectOptions =
                 QStringLiteral("SQL_ATTR_LOGIN_TIMEOUT=%1;SQL_ATTR_CONNECTION_TIMEOUT=%2")
                     .arg(m_timeouts.loginSeconds)

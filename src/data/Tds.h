@@ -66,6 +66,7 @@ private:
     ErrorReporter m_reportError;
     ServerTimeouts m_timeouts;
     QString m_adoConnectionString;
+    QString m_odbcConnectionString;
 };
 
 } // namespace kelvra

@@ -77,6 +77,7 @@ TSPmenu_form::TSPmenu_form(AppContext& context, QWidget* parent)
     styleBackdrop(*m_ui);
     m_launcher = std::make_unique<ScreenLauncher>(*this, *m_ui->Label16, *m_ui->ProgressBar1,
                                                   m_context.pause);
+    m_serverConfig = new ServerConfigPanel(*m_ui->server_panel, m_context);
 
     buildMenus();
     setMenusEnabled(false);
@@ -367,9 +368,7 @@ void TSPmenu_form::Server_Setup()
     m_context.session.StampActivity();
     if (!checkAccess(AccessName::ServerConfig))
         return;
-    m_ui->server_panel->move(centredIn(width(), height(), m_ui->server_panel->size()));
-    m_ui->server_panel->show();
-    m_ui->server_panel->raise();
+    m_serverConfig->Server_Setup();
 }
 
 // ---- build information, manual, exit

@@ -6,6 +6,7 @@
 #include "common/ScreenCommands.h"
 #include "common/ScreenId.h"
 #include "shell/ScreenLauncher.h"
+#include "shell/ServerConfigPanel.h"
 
 #include <QHash>
 #include <QMainWindow>
@@ -44,6 +45,7 @@ public:
     QMenu* topMenu(const QString& menuName) const;
     void setMenusEnabled(bool enabled);
     kelvra::ScreenLauncher& launcher() { return *m_launcher; }
+    kelvra::ServerConfigPanel& serverConfig() { return *m_serverConfig; }
 
     // The manual, and the folder named when it cannot be opened.
     static QString manualFolder();
@@ -108,6 +110,7 @@ private:
     kelvra::AppContext& m_context;
     std::unique_ptr<Ui::TSPmenu_form> m_ui;
     std::unique_ptr<kelvra::ScreenLauncher> m_launcher;
+    kelvra::ServerConfigPanel* m_serverConfig = nullptr; // owned by its panel
     QHash<kelvra::ScreenId, kelvra::ScreenFactory> m_factories;
     QHash<QString, QAction*> m_items;
     QHash<QString, QMenu*> m_menus;

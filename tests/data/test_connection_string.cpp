@@ -191,6 +191,76 @@ private slots:
                          "READ_TIMEOUT=3;WRITE_TIMEOUT=3;OPTION=2"));
     }
 
+    // Values go from the fields to ODBC whole: ";" and "=" inside a password or a database
+    // name cannot cut the string, as they would in the joined OLE DB text.
+    void buildsOdbcFromTheFieldValues_data()
+    {
+        QTest::addColumn<QString>("type");
+        QTest::addColumn<QString>("provider");
+        QTest::addColumn<QString>("password");
+        QTest::addColumn<QString>("custom");
+        QTest::addColumn<QString>("odbc");
+        QTest::newRow("SQL 2000, separators in the password")
+            << "SQL 2000"
+            << "SQLOLEDB.1"
+            << "a;b=c"
+            << ""
+            << "Driver={FreeTDS};SERVER=10.0.0.5;DATABASE=sensors;UID=monitor;PWD={a;b=c};"
+               "TDS_Version=7.1;Timeout=3";
+        QTest::newRow("SQL 2005, a closing brace doubled")
+            << "SQL 2005"
+            << "SQLNCLI10"
+            << "x}y;Password=z"
+            << ""
+            << "Driver={FreeTDS};SERVER=10.0.0.5;DATABASE=sensors;UID=monitor;"
+               "PWD={x}}y;Password=z};TDS_Version=7.2;Timeout=3";
+        QTest::newRow("SQL as SQL 2000, an empty provider is FreeTDS")
+            << "SQL"
+            << ""
+            << "p"
+            << ""
+            << "Driver={FreeTDS};SERVER=10.0.0.5;DATABASE=sensors;UID=monitor;PWD=p;"
+               "TDS_Version=7.1;Timeout=3";
+        QTest::newRow("driver name as provider")
+            << "SQL 2000"
+            << "MariaDB Unicode"
+            << "a;b=c"
+            << ""
+            << "Driver={MariaDB Unicode};SERVER=10.0.0.5;DATABASE=sensors;UID=monitor;"
+               "PWD={a;b=c};CONN_TIMEOUT=2;READ_TIMEOUT=3;WRITE_TIMEOUT=3;OPTION=2";
+        QTest::newRow("custom string wins")
+            << "SQL 2000"
+            << "SQLOLEDB.1"
+            << "ignored"
+            << "Provider=SQLOLEDB;Network Address=h;Initial Catalog=c"
+            << "Driver={FreeTDS};SERVER=h;DATABASE=c;UID=;PWD=;TDS_Version=7.1;Timeout=3";
+        QTest::newRow("mySQL has none") << "mySQL"
+                                        << ""
+                                        << "p"
+                                        << ""
+                                        << "";
+        QTest::newRow("no type has none") << "Choose Database Type"
+                                          << ""
+                                          << "p"
+                                          << ""
+                                          << "";
+    }
+
+    void buildsOdbcFromTheFieldValues()
+    {
+        QFETCH(QString, type);
+        QFETCH(QString, provider);
+        QFETCH(QString, password);
+        QFETCH(QString, custom);
+        QFETCH(QString, odbc);
+        ServerSettings s = sqlServerSettings(type);
+        s.provider = provider;
+        s.password = password;
+        s.customConnect = custom;
+        const ServerTimeouts timeouts{.loginSeconds = 2, .statementSeconds = 3};
+        QCOMPARE(odbcConnectionString(s, timeouts), odbc);
+    }
+
     void splitsAddresses_data()
     {
         QTest::addColumn<QString>("address");
