@@ -9,6 +9,8 @@
 #include "data/Tdf.h"
 #include "data/Tds.h"
 #include "main/SingleInstance.h"
+#include "setup/TRegupd_form.h"
+#include "setup/TUserupd_form.h"
 #include "shell/TSPmenu_form.h"
 
 #include <QApplication>
@@ -41,6 +43,10 @@ int main(int argc, char* argv[])
     kelvra::AppContext context{dialogs, clock, pause, screen, desktop, df, ds, session};
 
     TSPmenu_form form(context);
+    form.setScreenFactory(kelvra::ScreenId::CompanyRegistration,
+                          [](kelvra::AppContext& c) { return new kelvra::TRegupd_form(c); });
+    form.setScreenFactory(kelvra::ScreenId::UserAccounts,
+                          [](kelvra::AppContext& c) { return new kelvra::TUserupd_form(c); });
     kelvra::InstanceServer* server = startup.server();
     if (server)
         server->setHandler(&form);
