@@ -265,6 +265,35 @@ private slots:
         QCOMPARE(items(*s->combo("dept")), QStringList({"CLINIC", "LAB", "YOU"}));
     }
 
+    // SQL Server reports a failed department list and a failed View; MySQL stays silent.
+    void reportsServerFailuresOnTheSqlServerBranch_data() { addBranches(); }
+    void reportsServerFailuresOnTheSqlServerBranch()
+    {
+        QFETCH(QString, way);
+        arrangeServer();
+        auto s = screen(way);
+        s->window.FormActivate();
+        s->pickDepartment("LAB");
+        s->dialogs().clear();
+        QSqlDatabase db = test::directConnection(m_server, database, "arrange");
+        QVERIFY(db.open());
+        QVERIFY(QSqlQuery(db).exec("DROP TABLE USERS"));
+        s->edit("s1")->setText("NS1");
+        s->window.view_btnClick();
+        QVERIFY(QSqlQuery(db).exec("DROP TABLE REG"));
+        s->window.FormActivate();
+        const QStringList texts = s->dialogs().texts();
+        // The user list that cannot be read ends the load without a word.
+        if (way == "mySQL") {
+            QVERIFY2(texts.isEmpty(), qPrintable(texts.join(", ")));
+        } else {
+            QCOMPARE(texts.size(), 2);
+            QVERIFY2(texts.at(0).startsWith("User View Error "), qPrintable(texts.at(0)));
+            QVERIFY2(texts.at(0).size() > 16, "with the error's text");
+            QVERIFY2(texts.at(1).startsWith("Open SQL Error: "), qPrintable(texts.at(1)));
+        }
+    }
+
     void addsAProgramUser()
     {
         auto s = programUsersScreen();
