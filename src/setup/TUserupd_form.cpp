@@ -5,6 +5,7 @@
 #include "common/AppContext.h"
 #include "common/ConnectingIndicator.h"
 #include "common/DateText.h"
+#include "common/PasswordEcho.h"
 #include "common/ScreenFrame.h"
 #include "common/SensorPickers.h"
 #include "common/UpperCaseValidator.h"
@@ -37,6 +38,7 @@ TUserupd_form::TUserupd_form(AppContext& context, QWidget* parent)
     m_ui->setupUi(this);
     m_ui->s1->setValidator(new UpperCaseValidator(20, m_ui->s1));
     m_ui->s3->setValidator(new UpperCaseValidator(20, m_ui->s3));
+    useStarEcho(*m_ui->s3);
     m_ui->s2->setInsertPolicy(QComboBox::NoInsert);
     // Only typing is limited: a listed entry ("NAME|ID") is longer than a name.
     connect(m_ui->s2->lineEdit(), &QLineEdit::textEdited, this, [this](const QString& text) {

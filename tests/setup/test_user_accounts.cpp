@@ -15,6 +15,7 @@
 #include <QPushButton>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QStyle>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -185,6 +186,9 @@ private slots:
         for (const auto& [name, caption] : buttons)
             QCOMPARE(s->get<QPushButton>(name)->text(), QString(caption));
         QCOMPARE(s->edit("s3")->echoMode(), QLineEdit::Password);
+        QCOMPARE(s->edit("s3")->style()->styleHint(QStyle::SH_LineEdit_PasswordCharacter, nullptr,
+                                                   s->edit("s3")),
+                 int('*'));
         QCOMPARE(s->get<QCheckBox>("s6")->text(), QString("Active"));
         QCOMPARE(s->get<QCheckBox>("s7")->text(), QString("OK to Sign Logs"));
     }
