@@ -87,6 +87,18 @@ private slots:
         QVERIFY(s.edit("s1")->isReadOnly());
     }
 
+    void enterMovesToTheNextField()
+    {
+        Screen s(true);
+        s.window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&s.window));
+        QTRY_COMPARE(s.edit("s2")->text(), QString("12 HARBOUR ROAD"));
+        s.edit("s2")->setFocus();
+        QTest::keyClick(s.edit("s2"), Qt::Key_Return);
+        QCOMPARE(QApplication::focusWidget(), s.edit("s3"));
+        QCOMPARE(s.edit("s2")->text(), QString("12 HARBOUR ROAD"));
+    }
+
     void savesTheEditableFieldsAndStampsThem()
     {
         Screen s(true);

@@ -331,6 +331,12 @@ private slots:
         s->window.add_btnClick();
         QCOMPARE(s->dialogs().texts(), QStringList{"ALREADY ON FILE"});
         QCOMPARE(s->stored("O'NEIL").password, user.password);
+
+        // A typed ID is a value, never statement text.
+        s->dialogs().clear();
+        s->edit("s1")->setText("' OR '1'='1");
+        s->window.view_btnClick();
+        QCOMPARE(s->dialogs().texts(), QStringList{"NOT ON FILE"});
     }
 
     void refusesAnIncompleteUser_data()
