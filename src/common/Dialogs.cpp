@@ -27,4 +27,9 @@ bool Dialogs::askOkCancel(QWidget* parent, DialogKind kind, const QString& text)
     return show(parent, kind, text, DialogButtons::OkCancel) == DialogAnswer::Ok;
 }
 
+bool Dialogs::answeredNo(QWidget* parent, DialogKind kind, const QString& text)
+{
+    return show(parent, kind, text, DialogButtons::YesNo) == DialogAnswer::No;
+}
+
 } // namespace kelvra

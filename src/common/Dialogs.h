@@ -20,12 +20,17 @@ enum class DialogKind
 enum class DialogButtons
 {
     Ok,
-    OkCancel
+    OkCancel,
+    YesNo
 };
 enum class DialogAnswer
 {
     Ok,
-    Cancel
+    Cancel,
+    Yes,
+    No,
+    // The box went away without a button: Escape, its close box, or the program ending.
+    Dismissed
 };
 // What the operator chose in the printer dialog of a report.
 enum class PrinterChoice
@@ -60,6 +65,9 @@ public:
     void plain(QWidget* parent, const QString& text);
     // A box with OK and Cancel in the given style; true for OK.
     bool askOkCancel(QWidget* parent, DialogKind kind, const QString& text);
+    // A box with Yes and No; true only for an explicit No, so that a dismissed box keeps
+    // what a No would destroy.
+    bool answeredNo(QWidget* parent, DialogKind kind, const QString& text);
 };
 
 } // namespace kelvra

@@ -24,6 +24,7 @@ public:
 void echoPasswordAsStars(QLineEdit& edit)
 {
     auto* style = new StarEchoStyle;
+    // The widget does not own its style: the style lives as long as the widget.
     style->setParent(&edit);
     edit.setStyle(style);
     edit.setEchoMode(QLineEdit::Password);

@@ -39,12 +39,28 @@ DialogAnswer QtDialogs::show(QWidget* parent, DialogKind kind, const QString& te
     QString shown = text;
     shown.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    QMessageBox box(iconFor(kind), QApplication::applicationName(), shown,
-                    buttons == DialogButtons::OkCancel ? QMessageBox::Ok | QMessageBox::Cancel
-                                                       : QMessageBox::Ok,
-                    parent);
+    QMessageBox::StandardButtons standard = QMessageBox::Ok;
+    if (buttons == DialogButtons::OkCancel)
+        standard = QMessageBox::Ok | QMessageBox::Cancel;
+    else if (buttons == DialogButtons::YesNo)
+        standard = QMessageBox::Yes | QMessageBox::No;
+    QMessageBox box(iconFor(kind), QApplication::applicationName(), shown, standard, parent);
+    // Qt would make No the Escape button; Escape and the close box must not destroy anything.
+    if (buttons == DialogButtons::YesNo)
+        box.setEscapeButton(QMessageBox::Yes);
     // Parented to its window, the box shows above it without floating above other programs.
-    return box.exec() == QMessageBox::Ok ? DialogAnswer::Ok : DialogAnswer::Cancel;
+    switch (box.exec()) {
+    case QMessageBox::Ok:
+        return DialogAnswer::Ok;
+    case QMessageBox::Yes:
+        return DialogAnswer::Yes;
+    case QMessageBox::No:
+        return DialogAnswer::No;
+    case QMessageBox::Cancel:
+        return DialogAnswer::Cancel;
+    default:
+        return buttons == DialogButtons::YesNo ? DialogAnswer::Dismissed : DialogAnswer::Cancel;
+    }
 }
 
 bool QtDialogs::useDefaultPrinter(QPrinter& printer)

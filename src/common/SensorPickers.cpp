@@ -111,8 +111,11 @@ SqlOutcome SensorPickers::load_depts()
     SqlOutcome outcome = SqlOutcome::success();
     const std::optional<QStringList> names = readList(m_ds, departmentList(m_options.departments),
                                                       QStringLiteral("REG_NAME"), true, &outcome);
-    if (!names)
+    if (!names) {
+        if (m_actions.departmentsLoaded)
+            m_actions.departmentsLoaded(outcome);
         return outcome;
+    }
     m_dept.clear();
     m_dept.addItems(*names);
     if (m_indicator)
@@ -121,6 +124,8 @@ SqlOutcome SensorPickers::load_depts()
     m_dept.setCurrentIndex(names->isEmpty() ? -1 : 0);
     if (m_dept.isEditable())
         m_dept.setEditText(names->isEmpty() ? QString() : names->first());
+    if (m_actions.departmentsLoaded)
+        m_actions.departmentsLoaded(outcome);
     return outcome;
 }
 

@@ -60,6 +60,8 @@ public:
         std::function<bool()> canView{};    // a picked sensor runs View only when this says so
         std::function<void()> departmentPicked{};  // DepartmentPick::ScreenAction
         std::function<void()> sensorListOpening{}; // after s1DropDown's load (blanking grids)
+        // After every department load, whether it worked or not (user accounts add "YOU").
+        std::function<void(const SqlOutcome&)> departmentsLoaded{};
     };
 
     SensorPickers(QWidget& window, QComboBox& dept, QComboBox* s1, Tds& ds, Dialogs& dialogs,

@@ -8,9 +8,11 @@ namespace kelvra {
 
 QValidator::State UpperCaseValidator::validate(QString& input, int& pos) const
 {
-    const QString before = input.left(pos).toUpper();
-    input = before + input.mid(pos).toUpper();
-    pos = int(before.size());
+    if (m_upperCase) {
+        const QString before = input.left(pos).toUpper();
+        input = before + input.mid(pos).toUpper();
+        pos = int(before.size());
+    }
     return input.size() <= m_max ? Acceptable : Invalid;
 }
 

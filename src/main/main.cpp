@@ -10,6 +10,8 @@
 #include "data/Tds.h"
 #include "main/DetachedRestart.h"
 #include "main/SingleInstance.h"
+#include "setup/TRegupd_form.h"
+#include "setup/TUserupd_form.h"
 #include "shell/TSPmenu_form.h"
 
 #include <QApplication>
@@ -44,6 +46,10 @@ int main(int argc, char* argv[])
     kelvra::DetachedRestart restart(startup);
     TSPmenu_form form(context);
     form.setProgramRestart(&restart);
+    form.setScreenFactory(kelvra::ScreenId::CompanyRegistration,
+                          [](kelvra::AppContext& c) { return new kelvra::TRegupd_form(c); });
+    form.setScreenFactory(kelvra::ScreenId::UserAccounts,
+                          [](kelvra::AppContext& c) { return new kelvra::TUserupd_form(c); });
     if (kelvra::InstanceServer* server = startup.server())
         server->setHandler(&form);
     kelvra::setHintHidePause(app, 30000);
