@@ -154,36 +154,46 @@ Tds::Prepared Tds::readSettings(ServerSettings* settings)
     return Prepared::Done;
 }
 
+LinkSettings odbcLinkSettings(const QString& odbcConnectionString, const ServerTimeouts& timeouts)
+{
+    return LinkSettings{
+        .driver = QStringLiteral("QODBC"),
+        .databaseName = qtOdbcDatabaseName(odbcConnectionString),
+        .connectOptions = QStringLiteral("SQL_ATTR_LOGIN_TIMEOUT=%1;SQL_ATTR_CONNECTION_TIMEOUT=%2")
+                              .arg(timeouts.loginSeconds)
+                              .arg(timeouts.statementSeconds),
+        .valuesAsLiterals = true};
+}
+
+LinkSettings mySqlLinkSettings(const QString& address, const QString& database, const QString& user,
+                               const QString& password, const ServerTimeouts& timeouts)
+{
+    // The address may carry its port ("host:port"); otherwise MySQL's own.
+    const HostAndPort server = splitAddress(address, Tds::mySqlPort);
+    return LinkSettings{.driver = QStringLiteral("QMYSQL"),
+                        .host = server.host,
+                        .port = server.port,
+                        .databaseName = database,
+                        .user = user,
+                        .password = password,
+                        // Found rows count matched rows, as the other drivers do.
+                        .connectOptions =
+                            QStringLiteral("MYSQL_OPT_CONNECT_TIMEOUT=%1;MYSQL_OPT_READ_TIMEOUT=%1;"
+                                           "MYSQL_OPT_WRITE_TIMEOUT=%1;CLIENT_FOUND_ROWS")
+                                .arg(timeouts.mySqlSeconds)};
+}
+
 void Tds::setUpConnections(const ServerSettings& settings)
 {
     m_adoConnectionString = buildOleDbConnectionString(settings);
     // Built from the values, not from the joined text, which a ";" in a value would cut.
     m_odbcConnectionString =
         kelvra::odbcConnectionString(settings, m_timeouts, odbcDataSourceEntry);
-    if (!m_adoConnectionString.isEmpty()) {
-        ADOConnection1.setSettings(LinkSettings{
-            .driver = QStringLiteral("QODBC"),
-            .databaseName = qtOdbcDatabaseName(m_odbcConnectionString),
-            .connectOptions =
-                QStringLiteral("SQL_ATTR_LOGIN_TIMEOUT=%1;SQL_ATTR_CONNECTION_TIMEOUT=%2")
-                    .arg(m_timeouts.loginSeconds)
-                    .arg(m_timeouts.statementSeconds),
-            .valuesAsLiterals = true});
-    }
-    if (settings.type == QLatin1String("mySQL")) {
-        const HostAndPort server = splitAddress(settings.address, mySqlPort);
-        MyConnection1.setSettings(LinkSettings{
-            .driver = QStringLiteral("QMYSQL"),
-            .host = server.host,
-            .port = server.port,
-            .databaseName = settings.database,
-            .user = settings.user,
-            .password = settings.password,
-            .connectOptions =
-                QStringLiteral("MYSQL_OPT_CONNECT_TIMEOUT=%1;MYSQL_OPT_READ_TIMEOUT=%1;"
-                               "MYSQL_OPT_WRITE_TIMEOUT=%1;CLIENT_FOUND_ROWS")
-                    .arg(m_timeouts.mySqlSeconds)});
-    }
+    if (!m_adoConnectionString.isEmpty())
+        ADOConnection1.setSettings(odbcLinkSettings(m_odbcConnectionString, m_timeouts));
+    if (settings.type == QLatin1String("mySQL"))
+        MyConnection1.setSettings(mySqlLinkSettings(settings.address, settings.database,
+                                                    settings.user, settings.password, m_timeouts));
 }
 
 void Tds::readInstalledCompany()

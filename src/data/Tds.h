@@ -12,6 +12,12 @@ namespace kelvra {
 
 // The server data module: the SQL Server branch through ODBC (connected on the first
 // query and kept open) and the MySQL branch (connected around every statement).
+// How the server branches connect: ODBC with login and statement time-outs, values as
+// literals of the server behind it; MySQL with connect, read and write time-outs.
+LinkSettings odbcLinkSettings(const QString& odbcConnectionString, const ServerTimeouts& timeouts);
+LinkSettings mySqlLinkSettings(const QString& address, const QString& database, const QString& user,
+                               const QString& password, const ServerTimeouts& timeouts);
+
 class Tds
 {
 public:

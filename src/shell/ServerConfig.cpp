@@ -5,6 +5,7 @@
 #include "data/OdbcInfo.h"
 #include "data/ServerSettingsStore.h"
 #include "data/Tdf.h"
+#include "data/Tds.h"
 
 namespace kelvra {
 
@@ -18,20 +19,10 @@ QString text(const Dataset& row, const char* column)
 SaveButtonChange testMySql(const ServerSettings& typed, const QString& installedCompany,
                            const ServerTimeouts& timeouts, const ServerTestHooks& hooks)
 {
-    // The address may carry its port ("host:port"); otherwise MySQL's own.
-    const HostAndPort server = splitAddress(typed.address, 3306);
     DbLink link(DbLink::uniqueName("server-test-my"), DbLink::Lifetime::PerStatement,
                 TableKeys::serverTables());
-    link.setSettings(LinkSettings{
-        .driver = QStringLiteral("QMYSQL"),
-        .host = server.host,
-        .port = server.port,
-        .databaseName = typed.database,
-        .user = typed.user,
-        .password = typed.password,
-        .connectOptions = QStringLiteral("MYSQL_OPT_CONNECT_TIMEOUT=%1;MYSQL_OPT_READ_TIMEOUT=%1;"
-                                         "MYSQL_OPT_WRITE_TIMEOUT=%1")
-                              .arg(timeouts.mySqlSeconds)});
+    link.setSettings(
+        mySqlLinkSettings(typed.address, typed.database, typed.user, typed.password, timeouts));
     if (!link.acquire()) {
         link.close();
         hooks.tell({true, QStringLiteral("Connection to mySQL Failed")});
@@ -59,14 +50,8 @@ SaveButtonChange testSqlServer(const ServerSettings& typed, const ServerTimeouts
     }
     DbLink link(DbLink::uniqueName("server-test-ado"), DbLink::Lifetime::PerStatement,
                 TableKeys::serverTables());
-    link.setSettings(LinkSettings{
-        .driver = QStringLiteral("QODBC"),
-        .databaseName =
-            qtOdbcDatabaseName(odbcConnectionString(typed, timeouts, odbcDataSourceEntry)),
-        .connectOptions = QStringLiteral("SQL_ATTR_LOGIN_TIMEOUT=%1;SQL_ATTR_CONNECTION_TIMEOUT=%2")
-                              .arg(timeouts.loginSeconds)
-                              .arg(timeouts.statementSeconds),
-        .valuesAsLiterals = true});
+    link.setSettings(
+        odbcLinkSettings(odbcConnectionString(typed, timeouts, odbcDataSourceEntry), timeouts));
     const SqlOutcome opened = link.acquire();
     link.close();
     if (!opened) {
