@@ -9,6 +9,7 @@
 #include "support/RecordingDialogs.h"
 #include "support/TestEnvironment.h"
 #include "support/TestInstallation.h"
+#include "support/TestServices.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -33,13 +34,6 @@ const QString databaseWithoutReg = QStringLiteral("server_config_bare");
 // A login whose password holds the separators of a connection string.
 const QString separatorUser = QStringLiteral("semi");
 const QString separatorPassword = QStringLiteral("a;b=c");
-
-class NoDesktop final : public DesktopShell
-{
-public:
-    bool openDocument(const QString&) override { return false; }
-    bool startProgram(const QString&) override { return false; }
-};
 
 struct Harness
 {
@@ -84,7 +78,7 @@ struct Harness
     test::FixedClock clock;
     NoPause pause;
     FixedScreenMetrics screen;
-    NoDesktop desktop;
+    test::NoDesktop desktop;
     Session session;
     AppContext context;
     TSPmenu_form form;

@@ -8,6 +8,7 @@
 #include "shell/TSPmenu_form.h"
 #include "support/FixedClock.h"
 #include "support/RecordingDialogs.h"
+#include "support/TestServices.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -26,13 +27,6 @@
 using namespace kelvra;
 
 namespace {
-
-class NoDesktop final : public DesktopShell
-{
-public:
-    bool openDocument(const QString&) override { return false; }
-    bool startProgram(const QString&) override { return false; }
-};
 
 class RecordingRestart final : public ProgramRestart
 {
@@ -136,7 +130,7 @@ struct Start
     test::FixedClock clock;
     NoPause pause;
     FixedScreenMetrics screen;
-    NoDesktop desktop;
+    test::NoDesktop desktop;
     Session session;
     AppContext context;
     RecordingRestart restart;
