@@ -361,6 +361,41 @@ private slots:
         }
     }
 
+    // A step whose second year fails keeps its first year's rows too: the step is undone whole.
+    void aStepThatFailsHalfwayDeletesNothing_data()
+    {
+        QTest::addColumn<QString>("way");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("mySQL") << "mySQL"
+                               << "";
+        QTest::newRow("SQL Server branch") << "ODBC driver name"
+                                           << "Exception Data Deletion Error: ";
+    }
+    void aStepThatFailsHalfwayDeletesNothing()
+    {
+        QFETCH(QString, way);
+        QFETCH(QString, message);
+        arrangeServer();
+        QSqlDatabase db = check();
+        QSqlQuery q(db);
+        QVERIFY2(q.exec("CREATE TRIGGER keep_2024 BEFORE DELETE ON CALL_EVENT FOR EACH ROW "
+                        "BEGIN IF OLD.`DATE` LIKE '%/2024' THEN SIGNAL SQLSTATE '45000' SET "
+                        "MESSAGE_TEXT = 'kept'; END IF; END"),
+                 qPrintable(q.lastError().text()));
+        auto s = screen(way);
+        s->pick("LAB", QDate(2023, 12, 15), QDate(2024, 1, 15));
+        s->window.deleteClick();
+        const auto& boxes = s->dialogs().boxes();
+        QCOMPARE(boxes.size(), message.isEmpty() ? 1 : 2);
+        if (!message.isEmpty())
+            QVERIFY2(boxes[1].text.startsWith(message), qPrintable(boxes[1].text));
+        QCOMPARE(daysOf(db, "CALL_EVENT", "LAB"), dayKeysExcept({}));
+        const QList<QDate> acrossNewYear{
+            {2023, 12, 15}, {2023, 12, 31}, {2024, 1, 1}, {2024, 1, 15}};
+        QCOMPARE(daysOf(db, "OBSERVATIONS", "LAB"), dayKeysExcept(acrossNewYear));
+        QCOMPARE(daysOf(db, "ACTIVITY", "LAB"), dayKeysExcept(acrossNewYear));
+    }
+
     // "+" and "*" typed into the window or a date picker are consumed; the picker of the
     // department takes them as text.
     void hiddenCommandsComeFromTheWindowAndTheDatePickers()
