@@ -228,6 +228,24 @@ private slots:
         QVERIFY(s->dialogs().boxes().isEmpty());
     }
 
+    // Opening the list reloads it; Exit closes the window.
+    void reloadsTheListWhenItDropsDown()
+    {
+        arrangeServer();
+        auto s = screen("mySQL");
+        s->window.show();
+        QSqlDatabase db = check();
+        QSqlQuery q(db);
+        QVERIFY(q.exec("INSERT INTO REG (REG_NAME, DEPT) VALUES ('  CLINIC ', 'CLINIC')"));
+        s->window.dept_drop();
+        QCOMPARE(s->depart()->count(), 3);
+        QCOMPARE(s->depart()->itemText(0), QString("CLINIC"));
+        QCOMPARE(s->depart()->currentText(), QString("CLINIC"));
+        QTest::mouseClick(s->get<QPushButton>("Button2"), Qt::LeftButton);
+        QVERIFY(!s->window.isVisible());
+        QVERIFY(s->dialogs().boxes().isEmpty());
+    }
+
     // Without a list the picker keeps its first text, and Delete asks for a department.
     void aListThatCannotBeLoadedLeavesChooseLocation()
     {
