@@ -1,7 +1,9 @@
 #include "data/Dataset.h"
 
 #include "data/RowLocator.h"
+#include "data/StatementRunner.h"
 
+#include <QSqlError>
 #include <QSqlRecord>
 
 namespace kelvra {
@@ -245,6 +247,30 @@ SqlOutcome SqlCommand::exec(const SqlStatement& statement)
     else
         m_link.releaseAfterFailure();
     return outcome;
+}
+
+SqlOutcome SqlCommand::execInTransaction(const QList<SqlStatement>& statements)
+{
+    const SqlOutcome connected = m_link.acquire();
+    if (!connected)
+        return connected;
+    QSqlDatabase db = m_link.database();
+    auto fail = [&](const QString& error) {
+        db.rollback();
+        m_link.releaseAfterFailure();
+        return SqlOutcome::failure(error);
+    };
+    if (!db.transaction())
+        return fail(db.lastError().text());
+    for (const SqlStatement& statement : statements) {
+        const SqlOutcome outcome = runStatement(db, statement, nullptr, m_link.odbcDialect());
+        if (!outcome)
+            return fail(outcome.error());
+    }
+    if (!db.commit())
+        return fail(db.lastError().text());
+    m_link.release();
+    return SqlOutcome::success();
 }
 
 } // namespace kelvra

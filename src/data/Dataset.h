@@ -74,6 +74,9 @@ class SqlCommand
 public:
     explicit SqlCommand(DbLink& link) : m_link(link) {}
     SqlOutcome exec(const SqlStatement& statement);
+    // Runs the statements in one transaction: all of them take effect, or, after the first
+    // failure, none.
+    SqlOutcome execInTransaction(const QList<SqlStatement>& statements);
 
 private:
     DbLink& m_link;

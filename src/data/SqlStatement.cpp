@@ -47,7 +47,7 @@ QString likePatternText(const SqlValue& value, LikeEscaping escaping)
         text.replace(QLatin1String("_"), QLatin1String("[_]"));
         break;
     }
-    return text + value.wildcardSuffix;
+    return value.wildcardPrefix + text + value.wildcardSuffix;
 }
 
 SqlStatement& SqlStatement::operator<<(const SqlIdentifier& name)
@@ -88,8 +88,8 @@ QString SqlStatement::text() const
     QString result;
     for (const Piece& piece : m_pieces) {
         if (piece.kind == Kind::Value)
-            result += QLatin1Char('\'') + piece.value.value.toString() +
-                      piece.value.wildcardSuffix + QLatin1Char('\'');
+            result += QLatin1Char('\'') + piece.value.wildcardPrefix +
+                      piece.value.value.toString() + piece.value.wildcardSuffix + QLatin1Char('\'');
         else
             result += piece.text;
     }

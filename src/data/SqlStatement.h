@@ -34,6 +34,8 @@ struct SqlValue
     bool likePattern = false;
     // A wildcard of the statement's own that follows the value (the "%" of a month key).
     QString wildcardSuffix{};
+    // A wildcard of the statement's own that precedes the value (the "%" of a year).
+    QString wildcardPrefix{};
 };
 
 inline SqlValue quoted(const QString& value)
@@ -51,6 +53,12 @@ inline SqlValue quotedLike(const QString& value)
 inline SqlValue quotedLikeStart(const QString& value)
 {
     return SqlValue{value, true, QStringLiteral("%")};
+}
+
+// A value compared with LIKE that matches every text ending with this one.
+inline SqlValue quotedLikeEnd(const QString& value)
+{
+    return SqlValue{value, true, {}, QStringLiteral("%")};
 }
 
 // How a server's LIKE takes a wildcard character literally.

@@ -12,6 +12,7 @@
 #include "main/SingleInstance.h"
 #include "setup/TRegupd_form.h"
 #include "setup/TUserupd_form.h"
+#include "setup/Tserveradmin_form.h"
 #include "shell/TSPmenu_form.h"
 
 #include <QApplication>
@@ -50,6 +51,8 @@ int main(int argc, char* argv[])
                           [](kelvra::AppContext& c) { return new kelvra::TRegupd_form(c); });
     form.setScreenFactory(kelvra::ScreenId::UserAccounts,
                           [](kelvra::AppContext& c) { return new kelvra::TUserupd_form(c); });
+    form.setScreenFactory(kelvra::ScreenId::ServerAdmin,
+                          [](kelvra::AppContext& c) { return new kelvra::Tserveradmin_form(c); });
     if (kelvra::InstanceServer* server = startup.server())
         server->setHandler(&form);
     kelvra::setHintHidePause(app, 30000);

@@ -372,6 +372,35 @@ private slots:
         QCOMPARE(countRows(db, "SELECT COUNT(*) FROM CALL_EVENT WHERE DEPT = 'PHARMACY'"), 1);
     }
 
+    // Statements run together take effect together: a failure undoes the ones before it.
+    void transactionsTakeEffectWholeOrNotAtAll_data() { addBranches(); }
+    void transactionsTakeEffectWholeOrNotAtAll()
+    {
+        QFETCH(QString, way);
+        arrangeServer("kelvra_branches");
+        const auto inst = installationFor(way, "kelvra_branches");
+        Tds& ds = *inst->ds;
+        SqlCommand mySqlCommand(ds.MyConnection1);
+        SqlCommand& command = ds.branch() == Branch::Ado ? ds.ADOCommand : mySqlCommand;
+        const SqlStatement labRows = SqlStatement("Delete from OBSERVATIONS WHERE DEPT = ")
+                                     << quoted("LAB");
+        const SqlStatement pharmacyRows = SqlStatement("Delete from CALL_EVENT WHERE DEPT = ")
+                                          << quoted("PHARMACY");
+
+        const SqlOutcome failed =
+            command.execInTransaction({labRows, SqlStatement("Delete from NO_SUCH_TABLE")});
+        QVERIFY(!failed);
+        QVERIFY(!failed.error().isEmpty());
+        QSqlDatabase db = checkConnection("kelvra_branches");
+        QCOMPARE(countRows(db, "SELECT COUNT(*) FROM OBSERVATIONS WHERE DEPT = 'LAB'"), 5);
+
+        const SqlOutcome done = command.execInTransaction({labRows, pharmacyRows});
+        QVERIFY2(done, qPrintable(done.error()));
+        QCOMPARE(countRows(db, "SELECT COUNT(*) FROM OBSERVATIONS WHERE DEPT = 'LAB'"), 0);
+        QCOMPARE(countRows(db, "SELECT COUNT(*) FROM CALL_EVENT WHERE DEPT = 'PHARMACY'"), 0);
+        QCOMPARE(countRows(db, "SELECT COUNT(*) FROM CALL_EVENT WHERE DEPT = 'LAB'"), 3);
+    }
+
     // A row without a key is matched whole; part of it could match another department's
     // rows, so such a change is refused rather than guessed.
     void refusesToMatchPartOfARowWithoutKey_data() { addBranches(); }

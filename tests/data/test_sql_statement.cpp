@@ -92,6 +92,20 @@ private slots:
 
     // LIKE values keep their own wildcards literal on every server; the statement's text and a
     // month key's own "%" stay as written.
+    // A year condition keeps its own leading wildcard; wildcards inside the value match only
+    // themselves.
+    void likeEndKeepsItsLeadingWildcard()
+    {
+        const SqlStatement year = SqlStatement("x like ") << quotedLikeEnd("/2024");
+        QCOMPARE(year.text(), QString("x like '%/2024'"));
+        QCOMPARE(year.literalText(LiteralStyle::TransactSql), QString("x like N'%/2024'"));
+        QCOMPARE(year.literalText(LiteralStyle::MySql), QString("x like '%/2024'"));
+        QCOMPARE(year.values(), QVariantList{"%/2024"});
+        const SqlStatement odd = SqlStatement("x like ") << quotedLikeEnd("5_%");
+        QCOMPARE(odd.literalText(LiteralStyle::TransactSql), QString("x like N'%5[_][%]'"));
+        QCOMPARE(odd.values(), QVariantList{R"(%5\_\%)"});
+    }
+
     void escapesWildcardsInsideLikeValues_data()
     {
         QTest::addColumn<QString>("value");
