@@ -16,7 +16,6 @@ Tserveradmin_form::Tserveradmin_form(AppContext& context, QWidget* parent)
     : QWidget(parent), m_context(context), m_ui(std::make_unique<Ui::Tserveradmin_form>())
 {
     m_ui->setupUi(this);
-    setWindowFlag(Qt::WindowStaysOnTopHint);
     m_frame = new ScreenFrame(*this, m_ui->Panel13, nullptr, context.dialogs, {});
     m_pickers = new SensorPickers(*this, *m_ui->depart, nullptr, context.ds, context.dialogs,
                                   {.departments = DepartmentListKind::ServerAdmin,
