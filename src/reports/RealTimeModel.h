@@ -145,6 +145,7 @@ public:
     const QString& lastRefreshText() const { return m_lastRefresh; }
     // Sensors the progress bar still expects: all less those without a row or with a fault.
     int progressMaximum() const { return m_progressMaximum; }
+    const RefreshSettings& settings() const { return m_settings; }
 
 private:
     void fillFromRow(RealTimeTile& tile, const TodayRow& row);
