@@ -105,6 +105,7 @@ bool RealTimeRefresh::add(const SensorReadout& readout)
     tile.temperatureScale =
         temperatureScale(row.expectedValue, row.maxDeviation, m_settings.fahrenheit);
     tile.alarm = row.alarm;
+    tile.unitLetter = m_settings.fahrenheit ? u'F' : u'C';
     if (row.type == kHumiditySensorType)
         tile.humidityScale = scaleAround(row.rhExpected, row.rhMaxDeviation);
     tile.idLabel = {QStringLiteral("Sensor ID:  ") + tile.sensor.id, kClBlack};

@@ -72,6 +72,7 @@ struct RealTimeTile
 {
     ListedSensor sensor; // the location as the list holds it after this refresh
     TileState state = TileState::NotRead;
+    QChar unitLetter = u'C';
     Scale temperatureScale;
     std::optional<Scale> humidityScale; // "TRH" only, never converted
     std::optional<double> temperature;  // in the shown unit
