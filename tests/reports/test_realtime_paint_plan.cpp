@@ -1,4 +1,8 @@
 #include "reports/RealTimePaintPlan.h"
+#include "reports/RealTimePainter.h"
+
+#include <QImage>
+#include <QPainter>
 
 #include <QtTest>
 
@@ -144,6 +148,48 @@ private slots:
         QVERIFY(hasText(paint, {185, 162}, "0%"));
     }
 
+    // The painted surface: zones, band and value line in their colours.
+    void paintedPixels_data()
+    {
+        QTest::addColumn<QString>("cell");
+        QTest::addColumn<int>("error");
+        QTest::addColumn<QColor>("upper");
+        QTest::addColumn<QColor>("lower");
+        QTest::addColumn<QColor>("band");
+        QTest::addColumn<QColor>("atLine");
+        QTest::newRow("reading") << "4.0" << 0 << kClRed << kClBlue << kClGreen << kClWhite;
+        QTest::newRow("probe fault")
+            << "4.0" << 1 << kClPurple << kClPurple << kClYellow << kClYellow;
+        QTest::newRow("no current read") << "x" << 0 << kClBlack << kClBlack << kClGray << kClGray;
+    }
+
+    void paintedPixels()
+    {
+        QFETCH(QString, cell);
+        QFETCH(int, error);
+        QFETCH(QColor, upper);
+        QFETCH(QColor, lower);
+        QFETCH(QColor, band);
+        QFETCH(QColor, atLine);
+        const QColor background(0xF0, 0xF0, 0xF0);
+        QImage image(240, kSurfaceHeight, QImage::Format_RGB32);
+        image.fill(background);
+        {
+            QPainter painter(&image);
+            paintPlan(painter,
+                      paintTile(tileFrom("T", cell, error), layoutTiles({"T"}).first(), u'.'),
+                      background);
+        }
+        QCOMPARE(image.pixelColor(45, 40), upper);
+        QCOMPARE(image.pixelColor(45, 140), lower);
+        QCOMPARE(image.pixelColor(45, 80), band);
+        QCOMPARE(image.pixelColor(45, 98), atLine);
+        QCOMPARE(image.pixelColor(45, 97), band);
+        QCOMPARE(image.pixelColor(30, 40), kClBlack); // frame
+        QCOMPARE(image.pixelColor(62, 20), kClBlack); // tick
+        QCOMPARE(image.pixelColor(62, 25), background);
+    }
+
     void unreadTileIsBlank()
     {
         const TilePaint paint = paintTile(RealTimeTile{}, layoutTiles({"TRH"}).first(), u'.');
@@ -153,5 +199,5 @@ private slots:
     }
 };
 
-QTEST_APPLESS_MAIN(TestRealTimePaintPlan)
+QTEST_MAIN(TestRealTimePaintPlan)
 #include "test_realtime_paint_plan.moc"
