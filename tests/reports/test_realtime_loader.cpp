@@ -49,6 +49,9 @@ class TestRealTimeLoader : public QObject
             "('LAB_1', '03', 'THS', 'PROBE', 4, 2, NULL, NULL, -1, 0),"
             "('LAB_1', '04', 'T', 'RETIRED', 4, 2, NULL, NULL, 0, 0),"
             "('LAB_1', '05', 'T', 'SPARE', 4, 2, NULL, NULL, -1, 0),"
+            // A retired row under an active ID: the MySQL location and type statements
+            // return it too, and must not put the lists out of step.
+            "('LAB_1', '02', 'T', 'OLD INCUBATOR', 4, 2, NULL, NULL, 0, 0),"
             "('LABX1', '01', 'T', 'OTHER', 20, 2, NULL, NULL, -1, 0)";
         QVERIFY2(q.exec(sensors), qPrintable(q.lastError().text()));
         QVERIFY(q.prepare("INSERT INTO OBSERVATIONS (OBS_DATE, DEPT, SENSOR_ID, OBS_DATA, "
