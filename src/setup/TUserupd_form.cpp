@@ -281,17 +281,23 @@ void TUserupd_form::writeUser(Dataset& row)
     WriteField(row, "CHANGED", changeStamp(m_context.clock.now(), m_userId));
 }
 
+bool TUserupd_form::openTypedUser()
+{
+    Dataset& view = m_context.df.AdoView;
+    const SqlOutcome opened = OpenSql(view, localUser(m_ui->s1->text()));
+    if (!opened) {
+        CloseSql(view);
+        m_context.dialogs.error(this, opened.error());
+    }
+    return opened.ok();
+}
+
 void TUserupd_form::add_btnClick()
 {
     m_context.session.StampActivity();
-    if (!passesChecks() || !isProgramUsers())
+    if (!passesChecks() || !isProgramUsers() || !openTypedUser())
         return;
     Dataset& view = m_context.df.AdoView;
-    if (const SqlOutcome opened = OpenSql(view, localUser(m_ui->s1->text())); !opened) {
-        CloseSql(view);
-        m_context.dialogs.error(this, opened.error());
-        return;
-    }
     if (!AtEnd(view)) {
         CloseSql(view);
         m_context.dialogs.information(this, QStringLiteral("ALREADY ON FILE"));
@@ -312,14 +318,9 @@ void TUserupd_form::add_btnClick()
 void TUserupd_form::update_btnClick()
 {
     m_context.session.StampActivity();
-    if (!passesChecks() || !isProgramUsers())
+    if (!passesChecks() || !isProgramUsers() || !openTypedUser())
         return;
     Dataset& view = m_context.df.AdoView;
-    if (const SqlOutcome opened = OpenSql(view, localUser(m_ui->s1->text())); !opened) {
-        CloseSql(view);
-        m_context.dialogs.error(this, opened.error());
-        return;
-    }
     if (AtEnd(view)) {
         CloseSql(view);
         m_context.dialogs.information(this, QStringLiteral("NOT ON FILE"));

@@ -52,6 +52,8 @@ private:
     void clearFields();
     UserInput input() const;
     bool passesChecks();
+    // The typed user's local row in df.AdoView; false (after the error box) when it cannot be read.
+    bool openTypedUser();
     void writeUser(class Dataset& row);
 
     AppContext& m_context;
