@@ -16,9 +16,12 @@ namespace {
 
 // Every row's column, read before the picker is touched so a failed load leaves it as it was.
 std::optional<QStringList> readList(Tds& ds, const BranchStatement& statement,
-                                    const QString& column, bool trim, SqlOutcome* outcome)
+                                    const QString& column, bool trim, SqlOutcome* outcome,
+                                    Branch* ran = nullptr)
 {
     const BranchOutcome opened = ds.open(ds.AdoQuery, statement);
+    if (ran)
+        *ran = opened.branch();
     if (opened.failed()) {
         CloseSql(opened.rows());
         *outcome = SqlOutcome::failure(opened.error());
@@ -109,11 +112,13 @@ SqlOutcome SensorPickers::load_depts()
     if (m_indicator)
         m_indicator->show(m_options.departmentLoadStart);
     SqlOutcome outcome = SqlOutcome::success();
-    const std::optional<QStringList> names = readList(m_ds, departmentList(m_options.departments),
-                                                      QStringLiteral("REG_NAME"), true, &outcome);
+    Branch branch = Branch::None;
+    const std::optional<QStringList> names =
+        readList(m_ds, departmentList(m_options.departments), QStringLiteral("REG_NAME"), true,
+                 &outcome, &branch);
     if (!names) {
         if (m_actions.departmentsLoaded)
-            m_actions.departmentsLoaded(outcome);
+            m_actions.departmentsLoaded(outcome, branch);
         return outcome;
     }
     m_dept.clear();
@@ -125,7 +130,7 @@ SqlOutcome SensorPickers::load_depts()
     if (m_dept.isEditable())
         m_dept.setEditText(names->isEmpty() ? QString() : names->first());
     if (m_actions.departmentsLoaded)
-        m_actions.departmentsLoaded(outcome);
+        m_actions.departmentsLoaded(outcome, branch);
     return outcome;
 }
 

@@ -61,7 +61,8 @@ public:
         std::function<void()> departmentPicked{};  // DepartmentPick::ScreenAction
         std::function<void()> sensorListOpening{}; // after s1DropDown's load (blanking grids)
         // After every department load, whether it worked or not (user accounts add "YOU").
-        std::function<void(const SqlOutcome&)> departmentsLoaded{};
+        // The branch says which one ran, for screens whose messages differ by branch.
+        std::function<void(const SqlOutcome&, Branch)> departmentsLoaded{};
     };
 
     SensorPickers(QWidget& window, QComboBox& dept, QComboBox* s1, Tds& ds, Dialogs& dialogs,

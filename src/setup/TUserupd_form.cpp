@@ -53,7 +53,9 @@ TUserupd_form::TUserupd_form(AppContext& context, QWidget* parent)
                                                         context.pause);
     SensorPickers::Actions actions;
     actions.departmentPicked = [this] { deptclick(); };
-    actions.departmentsLoaded = [this](const SqlOutcome& outcome) { departmentsLoaded(outcome); };
+    actions.departmentsLoaded = [this](const SqlOutcome& outcome, Branch branch) {
+        departmentsLoaded(outcome, branch);
+    };
     m_pickers = new SensorPickers(*this, *m_ui->dept, nullptr, context.ds, context.dialogs,
                                   {.departments = DepartmentListKind::DistinctOrdered,
                                    .departmentPick = SensorPickers::DepartmentPick::ScreenAction},
@@ -88,9 +90,10 @@ void TUserupd_form::FormActivate()
     m_loading = false;
 }
 
-void TUserupd_form::departmentsLoaded(const SqlOutcome& outcome)
+void TUserupd_form::departmentsLoaded(const SqlOutcome& outcome, Branch branch)
 {
-    if (!outcome.ok() && m_context.ds.IsAdoType())
+    // The SQL Server branch reports a failed list; the MySQL branch stays silent.
+    if (!outcome.ok() && branch == Branch::Ado)
         m_context.dialogs.plain(this, QStringLiteral("Open SQL Error: ") + outcome.error());
     QComboBox& dept = *m_ui->dept;
     // A failed load keeps the list, "YOU" included: it stays the last item, once.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "data/BranchStatement.h"
 #include "setup/UserAccountsModel.h"
 
 #include <QWidget>
@@ -44,7 +45,7 @@ public:
 
 private:
     bool isProgramUsers() const;
-    void departmentsLoaded(const SqlOutcome& outcome);
+    void departmentsLoaded(const SqlOutcome& outcome, Branch branch);
     // Fills the user list of the chosen department; with `pick`, views its first user.
     void loadUsers(bool pick);
     void pickEntry(const QString& entry);
