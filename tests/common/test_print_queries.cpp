@@ -1,5 +1,4 @@
 #include "common/PrintQueries.h"
-#include "db/ServerSchema.h"
 #include "support/TestInstallation.h"
 
 #include <QSqlError>
@@ -98,12 +97,9 @@ private slots:
     void loadsTheDepartmentHeader()
     {
         QFETCH(QString, way);
-        QVERIFY(test::recreateDatabase(m_server, "kelvra_print"));
-        QSqlDatabase db = test::directConnection(m_server, "kelvra_print", "arrange");
-        QVERIFY2(db.open(), qPrintable(db.lastError().text()));
+        QSqlDatabase db = test::freshServerDatabase(m_server, "kelvra_print");
+        QVERIFY(db.isOpen());
         QSqlQuery q(db);
-        for (const QString& statement : serverSchemaStatements(SqlDialect::MySql))
-            QVERIFY2(q.exec(statement), qPrintable(q.lastError().text()));
         QVERIFY(q.exec("INSERT INTO REG (REG_NAME, ADDRESS1, ADDRESS2, CSZ, DEPT) VALUES "
                        "('LAB', '2 Main St', '', 'Springfield', 'LAB')"));
         const auto inst = test::installationAt(way, m_server, "kelvra_print");

@@ -7,7 +7,6 @@
 #include "common/Pause.h"
 #include "common/ScreenFrame.h"
 #include "common/SensorPickers.h"
-#include "db/ServerSchema.h"
 #include "support/RecordingDialogs.h"
 #include "support/TestInstallation.h"
 
@@ -111,12 +110,9 @@ class TestScreenFrame : public QObject
 
     void arrangeServer(bool withRows = true)
     {
-        QVERIFY(test::recreateDatabase(m_server, "kelvra_frame"));
-        QSqlDatabase db = test::directConnection(m_server, "kelvra_frame", "arrange");
-        QVERIFY2(db.open(), qPrintable(db.lastError().text()));
+        QSqlDatabase db = test::freshServerDatabase(m_server, "kelvra_frame");
+        QVERIFY(db.isOpen());
         QSqlQuery q(db);
-        for (const QString& statement : serverSchemaStatements(SqlDialect::MySql))
-            QVERIFY2(q.exec(statement), qPrintable(q.lastError().text()));
         if (withRows)
             for (const char* rows : fixtureRows)
                 QVERIFY2(q.exec(rows), qPrintable(q.lastError().text()));

@@ -1,7 +1,6 @@
 #include "data/DataAccess.h"
 #include "data/Tdf.h"
 #include "data/Tds.h"
-#include "db/ServerSchema.h"
 #include "support/TestEnvironment.h"
 #include "support/TestInstallation.h"
 
@@ -74,12 +73,9 @@ class TestServerBranches : public QObject
 
     void arrangeServer(const QString& database)
     {
-        QVERIFY(test::recreateDatabase(m_server, database));
-        QSqlDatabase db = test::directConnection(m_server, database, "arrange");
-        QVERIFY2(db.open(), qPrintable(db.lastError().text()));
+        QSqlDatabase db = test::freshServerDatabase(m_server, database);
+        QVERIFY(db.isOpen());
         QSqlQuery q(db);
-        for (const QString& statement : serverSchemaStatements(SqlDialect::MySql))
-            QVERIFY2(q.exec(statement), qPrintable(q.lastError().text()));
         for (const char* rows : fixtureRows)
             QVERIFY2(q.exec(rows), qPrintable(q.lastError().text()));
     }

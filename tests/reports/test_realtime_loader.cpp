@@ -1,4 +1,3 @@
-#include "db/ServerSchema.h"
 #include "reports/RealTimeHour.h"
 #include "reports/RealTimeLoader.h"
 #include "support/TestInstallation.h"
@@ -35,12 +34,9 @@ class TestRealTimeLoader : public QObject
     // only itself.
     void arrange()
     {
-        QVERIFY(test::recreateDatabase(m_server, kDatabase));
-        QSqlDatabase db = test::directConnection(m_server, kDatabase, "arrange");
-        QVERIFY2(db.open(), qPrintable(db.lastError().text()));
+        QSqlDatabase db = test::freshServerDatabase(m_server, kDatabase);
+        QVERIFY(db.isOpen());
         QSqlQuery q(db);
-        for (const QString& statement : serverSchemaStatements(SqlDialect::MySql))
-            QVERIFY2(q.exec(statement), qPrintable(q.lastError().text()));
         const QString sensors =
             "INSERT INTO SENSORS (DEPT, SENSOR_ID, SENSOR_TYPE, LOCATION, EXPECTED_VALUE, "
             "MAX_DEVIATION, RH_EXPECTED, RH_MAX_DEV, STATUS_FLAG, ALARM) VALUES "

@@ -1,5 +1,4 @@
 #include "common/DateText.h"
-#include "db/ServerSchema.h"
 #include "setup/ServerAdminModel.h"
 #include "setup/SetupHarness.h"
 #include "setup/Tserveradmin_form.h"
@@ -99,12 +98,9 @@ class TestServerAdmin : public QObject
 
     void arrangeServer()
     {
-        QVERIFY(test::recreateDatabase(m_server, database));
-        QSqlDatabase db = test::directConnection(m_server, database, "arrange");
-        QVERIFY2(db.open(), qPrintable(db.lastError().text()));
+        QSqlDatabase db = test::freshServerDatabase(m_server, database);
+        QVERIFY(db.isOpen());
         QSqlQuery q(db);
-        for (const QString& statement : serverSchemaStatements(SqlDialect::MySql))
-            QVERIFY2(q.exec(statement), qPrintable(q.lastError().text()));
         QStringList rows;
         for (const QString& dept : departments) {
             rows << QString("INSERT INTO REG (REG_NAME, DEPT) VALUES ('%1', '%1')").arg(dept)

@@ -1,7 +1,6 @@
 #include "common/ActivationTracker.h"
 #include "data/DataAccess.h"
 #include "data/PasswordHash.h"
-#include "db/ServerSchema.h"
 #include "setup/SetupHarness.h"
 #include "setup/TUserupd_form.h"
 #include "support/TestInstallation.h"
@@ -73,12 +72,9 @@ class TestUserAccounts : public QObject
 
     void arrangeServer()
     {
-        QVERIFY(test::recreateDatabase(m_server, database));
-        QSqlDatabase db = test::directConnection(m_server, database, "arrange");
-        QVERIFY2(db.open(), qPrintable(db.lastError().text()));
+        QSqlDatabase db = test::freshServerDatabase(m_server, database);
+        QVERIFY(db.isOpen());
         QSqlQuery q(db);
-        for (const QString& statement : serverSchemaStatements(SqlDialect::MySql))
-            QVERIFY2(q.exec(statement), qPrintable(q.lastError().text()));
         for (const char* rows : serverRows)
             QVERIFY2(q.exec(rows), qPrintable(q.lastError().text()));
     }

@@ -1,5 +1,7 @@
 #include "support/TestEnvironment.h"
 
+#include "db/ServerSchema.h"
+
 #include <QFile>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -89,6 +91,26 @@ bool runSqlFile(QSqlDatabase& db, const QString& path, QString* error)
 QString sourceDir()
 {
     return qEnvironmentVariable("KELVRA_TEST_SOURCE_DIR");
+}
+
+QSqlDatabase freshServerDatabase(const TestServer& server, const QString& name)
+{
+    if (!recreateDatabase(server, name))
+        return {};
+    QSqlDatabase db = directConnection(server, name, QStringLiteral("arrange"));
+    if (!db.open()) {
+        qWarning("cannot open %s: %s", qPrintable(name), qPrintable(db.lastError().text()));
+        return db;
+    }
+    QSqlQuery q(db);
+    for (const QString& statement : serverSchemaStatements(SqlDialect::MySql)) {
+        if (!q.exec(statement)) {
+            qWarning("%s: %s", qPrintable(statement), qPrintable(q.lastError().text()));
+            db.close();
+            return db;
+        }
+    }
+    return db;
 }
 
 } // namespace kelvra::test

@@ -26,6 +26,10 @@ bool recreateDatabase(const TestServer& server, const QString& name);
 QSqlDatabase directConnection(const TestServer& server, const QString& database,
                               const QString& connectionName);
 
+// A new, empty database of that name holding the seven server tables, and an open direct
+// connection "arrange" to it for the test's rows; a closed one (with a warning) on failure.
+QSqlDatabase freshServerDatabase(const TestServer& server, const QString& name);
+
 // Runs every statement of a file of ';'-ended statements; false on the first failure.
 bool runSqlFile(QSqlDatabase& db, const QString& path, QString* error = nullptr);
 
